@@ -1,0 +1,20 @@
+# Installs the Debian packages named in the arguments that are not installed yet (sourced by
+# ./run and ./test). Needs root, as on a fresh Debian machine; does nothing when all are there.
+installa_mancanti() {
+    local mancanti=()
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || mancanti+=("$p")
+    done
+    [ ${#mancanti[@]} -eq 0 ] && return 0
+    echo "Installing: ${mancanti[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${mancanti[@]}" >/dev/null
+}
+
+# What building and running the program needs.
+pacchetti_programma=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
+# What the tests need on top: a real X server and a way to click in it.
+pacchetti_test=(xvfb xauth xdotool x11-utils)

@@ -1,0 +1,44 @@
+// The seven units of length that the two quizzes drill, with their symbols and lengths.
+// The symbol is the text an answer button carries and an answer key uses.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace kestrano {
+
+enum class Unita { km, hm, dam, m, dm, cm, mm };
+
+struct DatiUnita {
+    Unita unita;
+    std::string_view simbolo;
+    double metri;  // length of one unit, in metres
+};
+
+inline constexpr std::array<DatiUnita, 7> tutteLeUnita{{
+    {Unita::km, "km", 1000.0},
+    {Unita::hm, "hm", 100.0},
+    {Unita::dam, "dam", 10.0},
+    {Unita::m, "m", 1.0},
+    {Unita::dm, "dm", 0.1},
+    {Unita::cm, "cm", 0.01},
+    {Unita::mm, "mm", 0.001},
+}};
+
+constexpr const DatiUnita& datiUnita(Unita u) { return tutteLeUnita[static_cast<std::size_t>(u)]; }
+constexpr std::string_view simbolo(Unita u) { return datiUnita(u).simbolo; }
+constexpr double metri(Unita u) { return datiUnita(u).metri; }
+
+// The unit whose symbol is exactly `testo` (case-sensitive), if any.
+constexpr std::optional<Unita> unitaDaSimbolo(std::string_view testo) {
+    for (const auto& d : tutteLeUnita)
+        if (d.simbolo == testo) return d.unita;
+    return std::nullopt;
+}
+
+// Each quiz works on four units, each ten times the next.
+inline constexpr std::array<Unita, 4> unitaMultipli{Unita::km, Unita::hm, Unita::dam, Unita::m};
+inline constexpr std::array<Unita, 4> unitaSottomultipli{Unita::m, Unita::dm, Unita::cm, Unita::mm};
+
+}  // namespace kestrano

@@ -1,0 +1,35 @@
+// What a quiz engine may do to its window: the named controls it drives and the six view
+// operations. The enums make a misspelt control a compile error.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace kestrano {
+
+enum class Etichetta { lblRisultato, LblNumero2, LblEsito, LblIstruzione, LblOperazione, LblTempoParziale, LblTempoTotale };
+
+// The buttons the engine shows and hides.
+enum class Pulsante { CmdVerifica, CmdOperazione, CmdRicomincia, CmdFine };
+
+// The seven answer buttons, in the order of their names Command2..Command8.
+enum class PulsanteRisposta { Command2, Command3, Command4, Command5, Command6, Command7, Command8 };
+inline constexpr int numeroPulsantiRisposta = 7;
+
+struct ColoreRgb {
+    std::uint8_t rosso, verde, blu;
+    friend bool operator==(const ColoreRgb&, const ColoreRgb&) = default;
+};
+
+class VistaQuiz {
+public:
+    virtual ~VistaQuiz() = default;
+    virtual void impostaDidascalia(Etichetta etichetta, std::string_view testo) = 0;
+    virtual void impostaVisibile(Pulsante pulsante, bool visibile) = 0;
+    virtual void impostaAbilitato(PulsanteRisposta pulsante, bool abilitato) = 0;
+    virtual void impostaSfondoFrame2(ColoreRgb colore) = 0;
+    virtual void chiudiFinestra() = 0;
+    virtual void terminaProgramma() = 0;
+};
+
+}  // namespace kestrano
