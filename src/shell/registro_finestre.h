@@ -1,0 +1,66 @@
+// The program's four windows, one instance each, and the operations on them: load, show,
+// unload and end. It owns the windows while they are loaded and the two quiz engines from
+// their first opening to the end of the program.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "quiz/generatore_casuale.h"
+#include "quiz/motore_quiz.h"
+#include "quiz/orologio.h"
+
+namespace kestrano {
+
+namespace ui {
+class FinestraClassica;
+}
+
+enum class Finestra { InizioMultpli, Multipli, Sottomultipli, WWW };
+
+class RegistroFinestre {
+public:
+    // `fine` stops the program at once; by default it leaves the event loop without any
+    // window's close handling.
+    explicit RegistroFinestre(std::function<void()> fine = {});
+    ~RegistroFinestre();
+    RegistroFinestre(const RegistroFinestre&) = delete;
+    RegistroFinestre& operator=(const RegistroFinestre&) = delete;
+
+    // Creates the window with its controls and runs its load step; a loaded window is left alone.
+    void carica(Finestra f);
+    // Makes the window visible and brings it to the front, loading it first if needed.
+    void mostra(Finestra f);
+    // Closes and destroys the window; the program ends when no window is left loaded.
+    void scarica(Finestra f);
+    // Ends the program at once, whatever is open.
+    void termina();
+
+    bool caricata(Finestra f) const { return finestra(f) != nullptr; }
+    ui::FinestraClassica* finestra(Finestra f) const { return finestre_[indice(f)].get(); }
+    // The engine of a quiz window, once that window has been opened.
+    MotoreQuiz* motore(Finestra f) const;
+    bool terminato() const { return terminato_; }
+
+private:
+    // Widgets are deleted on the next turn of the event loop, never inside their own handler.
+    struct EliminaDopo {
+        void operator()(QWidget* w) const { w->deleteLater(); }
+    };
+    using PuntatoreFinestra = std::unique_ptr<ui::FinestraClassica, EliminaDopo>;
+
+    static std::size_t indice(Finestra f) { return static_cast<std::size_t>(f); }
+    PuntatoreFinestra crea(Finestra f);
+    MotoreQuiz& motoreCreato(Finestra f);
+
+    std::function<void()> fine_;
+    bool terminato_ = false;
+    OrologioDiSistema orologio_;
+    GeneratoreSplitMix generatoreMultipli_, generatoreSottomultipli_;
+    std::unique_ptr<MotoreQuiz> motoreMultipli_, motoreSottomultipli_;
+    std::array<PuntatoreFinestra, 4> finestre_;
+};
+
+}  // namespace kestrano

@@ -1,0 +1,33 @@
+// Faces and their metric-compatible substitutes on a Linux desktop.
+#include "ui/caratteri.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace kestrano::ui {
+
+namespace {
+
+QStringList facceConSostituti(std::string_view famiglia) {
+    const QString nome = QString::fromUtf8(famiglia.data(), static_cast<qsizetype>(famiglia.size()));
+    if (famiglia == "Arial") return {nome, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    if (famiglia == "Times New Roman") return {nome, QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")};
+    // MS Sans Serif is a small bitmap sans; Arial's metrics come closest.
+    if (famiglia == "MS Sans Serif")
+        return {nome, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    return {nome};
+}
+
+}  // namespace
+
+QFont qFont(const Carattere& carattere) {
+    QFont f;
+    f.setFamilies(facceConSostituti(carattere.famiglia));
+    f.setPixelSize(static_cast<int>(std::lround(carattere.punti * 4.0 / 3.0)));
+    f.setWeight(carattere.grassetto ? QFont::Bold : QFont::Normal);
+    f.setItalic(false);
+    f.setUnderline(false);
+    return f;
+}
+
+}  // namespace kestrano::ui

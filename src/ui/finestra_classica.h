@@ -1,0 +1,58 @@
+// The window every form of the program is made of: a top-level window with its title, icon,
+// background colour, an optional one-item menu and a client area of fixed size in twips, on
+// which the builder lays out the window's table of controls.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <span>
+
+#include "ui/costruttore.h"
+#include "ui/layout.h"
+
+class QAction;
+
+namespace kestrano::ui {
+
+enum class Bordo { ridimensionabile, fisso, nessuno };
+
+struct DescrizioneFinestra {
+    std::string_view nome;
+    std::string_view titolo;
+    int larghezza, altezza;  // client area, twips
+    Colore sfondo;
+    Bordo bordo;
+    // The one drop-down menu and its one item; an empty name means no menu bar.
+    std::string_view nomeMenu = {}, didascaliaMenu = {}, nomeVoce = {}, didascaliaVoce = {};
+};
+
+class FinestraClassica : public QMainWindow {
+    Q_OBJECT
+
+public:
+    FinestraClassica(const DescrizioneFinestra& finestra, std::span<const DescrizioneControllo> tabella);
+
+    QWidget* area() const { return area_; }
+    QAction* voceMenu() const { return voce_; }
+    template <typename T>
+    T* controllo(const char* nome) const {
+        return qobject_cast<T*>(controlli_.value(QString::fromLatin1(nome)));
+    }
+    // Gives the keyboard focus to the first visible, enabled button in tab order.
+    void focusIniziale();
+
+    // Run when the window system asks the window to close; the window itself stays open
+    // until its owner unloads it.
+    std::function<void()> allaRichiestaDiChiusura;
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    std::span<const DescrizioneControllo> tabella_;
+    QWidget* area_;
+    ControlliCostruiti controlli_;
+    QAction* voce_ = nullptr;
+};
+
+}  // namespace kestrano::ui
