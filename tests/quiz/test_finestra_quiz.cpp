@@ -1,0 +1,299 @@
+// Both quiz windows as real Qt windows on the offscreen platform: whole drills played by
+// clicks, the layout against the design, keyboard use, closing and reopening.
+#include <QtTest>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "quiz/finestra_quiz.h"
+#include "shell/registro_finestre.h"
+#include "support/gui.h"
+
+using namespace kestrano;
+using namespace kestrano::test;
+
+Q_DECLARE_METATYPE(kestrano::test::Situazione)
+
+namespace {
+
+struct Geometria {
+    const char* nome;
+    int sinistra, alto, larghezza, altezza;  // twips, from the design table
+};
+
+// Every control of the quiz window as designed, in twips; the frame's children count from the frame.
+const Geometria progetto[] = {
+    {"CmdRicomincia", 8430, 4410, 3315, 525}, {"Command8", 3510, 6390, 1275, 525}, {"Command7", 3510, 5850, 1275, 525},
+    {"Command6", 2220, 6390, 1275, 525},      {"Command5", 2220, 5850, 1275, 525}, {"Command4", 510, 6930, 4275, 525},
+    {"Command3", 510, 6390, 1695, 525},       {"Command2", 510, 5850, 1695, 525},  {"CmdVerifica", 540, 5070, 7785, 540},
+    {"CmdFine", 8415, 5040, 3330, 540},       {"CmdOperazione", 510, 5100, 7785, 540}, {"Command1", 525, 5070, 7785, 540},
+    {"lblRisultato", 2940, 2280, 4275, 1335}, {"LblNumero2", 660, 870, 11055, 1185}, {"LblEsito", 540, 3630, 7785, 1320},
+    {"LblIstruzione", 420, 7770, 11355, 330}, {"LblContrassegno", 6150, 180, 4185, 495}, {"Label1", 570, 180, 11175, 495},
+    {"Label3", 570, 750, 11250, 2955},        {"Shape1", 540, 720, 11295, 1395},   {"Frame2", 8505, 5670, 3270, 1680},
+    {"LblEsercizio", 240, 960, 480, 480},     {"LblOperazione", 975, 960, 480, 480}, {"LblTempoParziale", 1695, 960, 480, 480},
+    {"LblTempoTotale", 2535, 960, 480, 480},  {"Label9", 240, 360, 3015, 255},     {"Label7", 240, 600, 3015, 255},
+    {"Line1", 840, 360, 15, 840},             {"Line2", 1560, 360, 15, 840},       {"Line4", 2400, 360, 15, 840},
+};
+
+// Topmost first, as the design lists them.
+const char* const impilamento[] = {"CmdRicomincia", "Command8", "Command7", "Command6", "Command5", "Command4",
+                                   "Command3", "Command2", "Frame2", "CmdVerifica", "CmdFine", "CmdOperazione",
+                                   "Command1", "lblRisultato", "LblNumero2", "LblEsito", "LblIstruzione",
+                                   "LblContrassegno", "Label1", "Shape1", "Label3"};
+
+struct Programma {
+    int fine = 0;
+    RegistroFinestre registro{[this] { ++fine; }};
+
+    // As at start-up, the start window is open behind the quizzes.
+    Programma() { registro.mostra(Finestra::InizioMultpli); }
+
+    QWidget* apri(Finestra f) {
+        registro.mostra(f);
+        QWidget* w = registro.finestra(f);
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w)) qWarning("window not active");
+        return w;
+    }
+};
+
+const BancaDomande& bancaDi(Finestra f) { return f == Finestra::Multipli ? bancaMultipli : bancaSottomultipli; }
+
+}  // namespace
+
+class TestFinestraQuiz : public QObject {
+    Q_OBJECT
+
+private slots:
+    void esercizioCliccato_data() {
+        QTest::addColumn<int>("finestra");
+        QTest::newRow("FrmMultipli") << static_cast<int>(Finestra::Multipli);
+        QTest::newRow("FrmSottomultipli") << static_cast<int>(Finestra::Sottomultipli);
+    }
+
+    // A whole drill answered right by clicks, then restarted, reading each question off the window.
+    void esercizioCliccato() {
+        QFETCH(int, finestra);
+        const auto f = static_cast<Finestra>(finestra);
+        Programma p;
+        QWidget* w = p.apri(f);
+        QCOMPARE(situazioneDi(w), Situazione::Aperta);
+        QCOMPARE(testoDi(w, "LblOperazione"), QStringLiteral("1"));
+        QCOMPARE(testoDi(w, "LblTempoParziale"), QString());
+        for (int turno = 1; turno <= 96; ++turno) {
+            QCOMPARE(testoDi(w, "LblOperazione"), QString::number(turno));
+            const QString chiave = chiaveMostrata(w, bancaDi(f));
+            QVERIFY2(!chiave.isEmpty(), qPrintable(testoDi(w, "LblNumero2")));
+            const char* giusto = pulsanteCon(w, chiave);
+            QVERIFY(giusto);
+            clicca(w, giusto);
+            QCOMPARE(testoDi(w, "lblRisultato"), chiave);
+            QCOMPARE(situazioneDi(w), Situazione::Scelta);
+            clicca(w, "CmdVerifica");
+            QCOMPARE(testoDi(w, "LblEsito"), QStringLiteral("E  s  a  t  t  o"));
+            if (turno < 96) {
+                QCOMPARE(situazioneDi(w), Situazione::Verificata);
+                clicca(w, "CmdOperazione");
+                QCOMPARE(situazioneDi(w), Situazione::InAttesa);
+            }
+        }
+        QCOMPARE(situazioneDi(w), Situazione::Finita);
+        clicca(w, "CmdVerifica");
+        QCOMPARE(situazioneDi(w), Situazione::Finita);
+        clicca(w, "CmdRicomincia");
+        QCOMPARE(situazioneDi(w), Situazione::InAttesa);
+        QCOMPARE(testoDi(w, "LblOperazione"), QStringLiteral("1"));
+        QCOMPARE(testoDi(w, "lblRisultato"), QString());
+        // A wrong answer, by a button whose caption is not the key.
+        const QString chiave = chiaveMostrata(w, bancaDi(f));
+        for (const char* nome : pulsantiRisposta)
+            if (pulsanteDi(w, nome)->text() != chiave) {
+                clicca(w, nome);
+                break;
+            }
+        clicca(w, "CmdVerifica");
+        QCOMPARE(testoDi(w, "LblEsito"), QStringLiteral("E  r  r  a  t  o"));
+        QCOMPARE(p.fine, 0);
+    }
+
+    void geometriaComeProgettata() {
+        Programma p;
+        QWidget* w = p.apri(Finestra::Multipli);
+        QWidget* area = w->findChild<QWidget*>("FrmMultipli_area");
+        QCOMPARE(area->size(), QSize(11880 / 15, 8310 / 15));
+        QCOMPARE(area->mapTo(w, QPoint(0, 0)).y(), w->findChild<QMenuBar*>()->height());
+        for (const Geometria& g : progetto) {
+            auto* c = w->findChild<QWidget*>(g.nome);
+            QVERIFY2(c, g.nome);
+            QCOMPARE(c->geometry(), QRect(g.sinistra / 15, g.alto / 15, g.larghezza / 15, g.altezza / 15));
+        }
+        // The frame's children lie in the frame.
+        for (const char* nome : {"LblOperazione", "Label9", "Line4"})
+            QCOMPARE(w->findChild<QWidget*>(nome)->parentWidget()->objectName(), QStringLiteral("Frame2"));
+        // The keypad rows are 15 twips (one pixel) apart.
+        QCOMPARE(pulsanteDi(w, "Command5")->x(), pulsanteDi(w, "Command2")->geometry().right() + 2);
+        QCOMPARE(pulsanteDi(w, "Command3")->y(), pulsanteDi(w, "Command2")->geometry().bottom() + 2);
+    }
+
+    void impilamentoETab() {
+        Programma p;
+        QWidget* w = p.apri(Finestra::Multipli);
+        QWidget* area = w->findChild<QWidget*>("FrmMultipli_area");
+        // Children of a widget are drawn in creation order: the topmost comes last.
+        QList<QString> ordine;
+        for (QObject* o : area->children())
+            if (o->isWidgetType()) ordine.prepend(o->objectName());
+        QList<QString> atteso;
+        for (const char* n : impilamento) atteso << QString::fromLatin1(n);
+        QCOMPARE(ordine, atteso);
+        // Focus starts on "F i n e" and Tab goes through the visible, enabled buttons.
+        QCOMPARE(QApplication::focusWidget(), pulsanteDi(w, "CmdFine"));
+        QStringList giro;
+        for (int i = 0; i < 9; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            giro << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(giro, QStringList({"Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8",
+                                    "CmdFine", "Command2"}));
+    }
+
+    void tastiera() {
+        Programma p;
+        QWidget* w = p.apri(Finestra::Sottomultipli);
+        const QString chiave = chiaveMostrata(w, bancaSottomultipli);
+        auto* giusto = pulsanteDi(w, pulsanteCon(w, chiave));
+        giusto->setFocus();
+        QTest::keyClick(giusto, Qt::Key_Space);
+        QCOMPARE(testoDi(w, "lblRisultato"), chiave);
+        auto* verifica = pulsanteDi(w, "CmdVerifica");
+        verifica->setFocus();
+        QTest::keyClick(verifica, Qt::Key_Return);
+        QCOMPARE(situazioneDi(w), Situazione::Verificata);
+        // The focus has moved on from the hidden "Verifica" to "Visualizza nuova domanda".
+        QCOMPARE(QApplication::focusWidget(), pulsanteDi(w, "CmdOperazione"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QCOMPARE(situazioneDi(w), Situazione::InAttesa);
+        QCOMPARE(testoDi(w, "LblOperazione"), QStringLiteral("2"));
+    }
+
+    void spazioSuFineChiude() {
+        Programma p;
+        QWidget* w = p.apri(Finestra::Multipli);
+        p.apri(Finestra::Sottomultipli);
+        QTest::keyClick(pulsanteDi(w, "CmdFine"), Qt::Key_Space);
+        QVERIFY(!p.registro.caricata(Finestra::Multipli));
+        QVERIFY(p.registro.caricata(Finestra::Sottomultipli));
+        QCOMPARE(p.fine, 0);
+    }
+
+    void barraVuotaNonFaNulla() {
+        Programma p;
+        QWidget* w = p.apri(Finestra::Multipli);
+        QWidget* area = w->findChild<QWidget*>("FrmMultipli_area");
+        const QString domanda = testoDi(w, "LblNumero2");
+        QWidget* sotto = area->childAt(525 / 15 + 5, 5070 / 15 + 5);
+        QCOMPARE(sotto->objectName(), QStringLiteral("Command1"));
+        QVERIFY(!sotto->isEnabled());
+        QTest::mouseClick(sotto, Qt::LeftButton);
+        QCOMPARE(situazioneDi(w), Situazione::Aperta);
+        QCOMPARE(testoDi(w, "LblNumero2"), domanda);
+    }
+
+    void stessoPulsanteDueVolte() {
+        Programma p;
+        QWidget* w = p.apri(Finestra::Multipli);
+        clicca(w, "Command6");
+        const QImage prima = w->grab().toImage();
+        clicca(w, "Command6");
+        QCOMPARE(w->grab().toImage(), prima);
+        QCOMPARE(testoDi(w, "lblRisultato"), QStringLiteral("dam"));
+    }
+
+    void riaperturaControlliNuoviTotaleTenuto() {
+        Programma p;
+        QWidget* w = p.apri(Finestra::Multipli);
+        QPointer<QWidget> vecchia = w;
+        clicca(w, "Command2");
+        clicca(w, "CmdVerifica");
+        const QString totale = testoDi(w, "LblTempoTotale");
+        QVERIFY(!totale.isEmpty());
+        // Closing from the window frame acts as "F i n e".
+        w->close();
+        QVERIFY(!p.registro.caricata(Finestra::Multipli));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(vecchia.isNull());
+        const float totaleMotore = p.registro.motore(Finestra::Multipli)->tempoTotale();
+        w = p.apri(Finestra::Multipli);
+        QCOMPARE(situazioneDi(w), Situazione::Aperta);
+        QCOMPARE(testoDi(w, "LblOperazione"), QStringLiteral("1"));
+        for (const char* nome : {"lblRisultato", "LblEsito", "LblTempoParziale", "LblTempoTotale"})
+            QCOMPARE(testoDi(w, nome), QString());
+        QCOMPARE(p.registro.motore(Finestra::Multipli)->tempoTotale(), totaleMotore);
+        QCOMPARE(QApplication::focusWidget(), pulsanteDi(w, "CmdFine"));
+    }
+
+    void aspettoAllApertura() {
+        Programma p;
+        QWidget* w = p.apri(Finestra::Sottomultipli);
+        QCOMPARE(w->windowTitle(), QStringLiteral("96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I SOTTOMULTIPLI"));
+        QCOMPARE(w->findChild<ui::CorniceClassica*>("Frame2")->sfondo(), QColor(225, 255, 225));
+        QCOMPARE(w->findChild<ui::CorniceClassica*>("Frame2")->didascalia(), QStringLiteral("ELABORAZIONE"));
+        QCOMPARE(testoDi(w, "Label9"), QStringLiteral("             Dom.   Tempo      Tempo "));
+        QCOMPARE(testoDi(w, "Label7"), QStringLiteral("                        parziale    totale"));
+        QCOMPARE(testoDi(w, "Label1"), QStringLiteral("Misure di lunghezza"));
+        QStringList tastierino;
+        for (const char* nome : {"Command2", "Command5", "Command7", "Command3", "Command6", "Command8", "Command4"})
+            tastierino << pulsanteDi(w, nome)->text();
+        QCOMPARE(tastierino, QStringList({"10", "mm", "dm", "100", "cm", "m", "1000"}));
+        QVERIFY(pulsanteDi(w, "Command1")->text().isEmpty());
+        QVERIFY(!pulsanteDi(w, "Command1")->isEnabled());
+        // Fonts in pixels at 96 dpi: 50.25 pt and 72 pt bold.
+        QCOMPARE(w->findChild<QWidget*>("lblRisultato")->font().pixelSize(), 67);
+        QCOMPARE(w->findChild<QWidget*>("LblEsito")->font().pixelSize(), 96);
+        QVERIFY(w->findChild<QWidget*>("LblEsito")->font().bold());
+        QCOMPARE(w->findChild<ui::EtichettaClassica*>("LblNumero2")->sfondo(), QColor(255, 255, 192));
+        QVERIFY(!w->findChild<ui::EtichettaClassica*>("LblEsito")->sfondo().isValid());
+        QCOMPARE(w->findChild<ui::FormaPiena*>("Shape1")->riempimento(), QColor(255, 255, 0));
+        // Tooltips on the two time labels and nowhere else; an accessible name on every control.
+        QStringList conSuggerimento;
+        for (QWidget* c : w->findChildren<QWidget*>()) {
+            if (!c->toolTip().isEmpty()) conSuggerimento << c->objectName();
+        }
+        const auto controlli = w->findChild<QWidget*>("FrmSottomultipli_area")->findChildren<QWidget*>();
+        QCOMPARE(controlli.size(), 30);
+        for (QWidget* c : controlli) QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
+        conSuggerimento.sort();
+        QCOMPARE(conSuggerimento, QStringList({"LblTempoParziale", "LblTempoTotale"}));
+        QCOMPARE(w->findChild<QWidget*>("LblTempoParziale")->toolTip(), QStringLiteral("Secondi impiegati per ogni risposta"));
+        QCOMPARE(w->findChild<QWidget*>("LblTempoTotale")->toolTip(), QStringLiteral("Secondi impiegati per ogni esercizio"));
+        QCOMPARE(w->windowIcon().availableSizes().value(0), QSize(32, 32));
+    }
+
+    void menuEsciTermina() {
+        Programma p;
+        QWidget* w = p.apri(Finestra::Multipli);
+        auto* menu = w->findChild<QMenu*>("MnuFile");
+        QCOMPARE(menu->title(), QStringLiteral("&File"));
+        auto* esci = w->findChild<QAction*>("MnuEsci");
+        QCOMPARE(esci->text(), QStringLiteral("Esci"));
+        clicca(w, "Command3");
+        esci->trigger();
+        QCOMPARE(p.fine, 1);
+    }
+
+    void tempoTroppoLargoTagliato() {
+        Programma p;
+        QWidget* w = p.apri(Finestra::Multipli);
+        auto* e = w->findChild<ui::EtichettaClassica*>("LblTempoTotale");
+        const QSize prima = e->size();
+        e->impostaTesto(QStringLiteral("123456789"));
+        QCOMPARE(e->size(), prima);
+        // Nothing is drawn outside the label: the frame to its right keeps its own colour.
+        const QImage img = w->findChild<QWidget*>("Frame2")->grab().toImage();
+        QCOMPARE(img.pixelColor(e->geometry().right() + 3, e->geometry().center().y()), QColor(225, 255, 225));
+    }
+};
+
+QTEST_MAIN(TestFinestraQuiz)
+#include "test_finestra_quiz.moc"

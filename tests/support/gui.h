@@ -1,0 +1,69 @@
+// Helpers for the window tests: find controls by name, read what the pupil sees, click.
+#pragma once
+
+#include <QtTest>
+
+#include <QPushButton>
+#include <QWidget>
+
+#include "content/banche.h"
+#include "support/situazioni.h"
+#include "ui/etichetta_classica.h"
+#include "ui/forme.h"
+#include "ui/pulsante_classico.h"
+
+namespace kestrano::test {
+
+inline QString testoDi(const QWidget* finestra, const char* nome) {
+    auto* e = finestra->findChild<ui::EtichettaClassica*>(QString::fromLatin1(nome));
+    return e ? e->testo() : QStringLiteral("<missing %1>").arg(QLatin1String(nome));
+}
+
+inline ui::PulsanteClassico* pulsanteDi(const QWidget* finestra, const char* nome) {
+    return finestra->findChild<ui::PulsanteClassico*>(QString::fromLatin1(nome));
+}
+
+// A left click in the middle of the button, as the pupil gives it.
+inline void clicca(const QWidget* finestra, const char* nome) {
+    auto* b = pulsanteDi(finestra, nome);
+    QVERIFY2(b, nome);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+inline bool mostrato(const QWidget* finestra, const char* nome) {
+    auto* b = pulsanteDi(finestra, nome);
+    return b && b->isVisible();
+}
+
+inline const char* const pulsantiRisposta[] = {"Command2", "Command3", "Command4", "Command5",
+                                               "Command6", "Command7", "Command8"};
+
+inline std::optional<Situazione> situazioneDi(const QWidget* f) {
+    bool tutteAbilitate = true, tutteDisabilitate = true;
+    for (const char* nome : pulsantiRisposta) {
+        const bool a = pulsanteDi(f, nome)->isEnabled();
+        tutteAbilitate = tutteAbilitate && a;
+        tutteDisabilitate = tutteDisabilitate && !a;
+    }
+    return classifica({tutteAbilitate, tutteDisabilitate, mostrato(f, "CmdVerifica"), mostrato(f, "CmdOperazione"),
+                       mostrato(f, "CmdRicomincia"), mostrato(f, "CmdFine"), testoDi(f, "LblIstruzione").toStdString(),
+                       testoDi(f, "LblEsito").toStdString()});
+}
+
+// The answer key of the question the window shows, looked up by its text in the bank.
+inline QString chiaveMostrata(const QWidget* f, const BancaDomande& banca) {
+    const QString testo = testoDi(f, "LblNumero2");
+    for (const Domanda& d : banca)
+        if (QString::fromUtf8(d.testo.data(), static_cast<qsizetype>(d.testo.size())) == testo)
+            return QString::fromUtf8(d.rispostaAttesa.data(), static_cast<qsizetype>(d.rispostaAttesa.size()));
+    return {};
+}
+
+// The answer button whose caption is `testo`.
+inline const char* pulsanteCon(const QWidget* f, const QString& testo) {
+    for (const char* nome : pulsantiRisposta)
+        if (pulsanteDi(f, nome)->text() == testo) return nome;
+    return nullptr;
+}
+
+}  // namespace kestrano::test
