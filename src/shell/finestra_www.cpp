@@ -38,6 +38,8 @@ FinestraWWW::FinestraWWW(std::function<void()> chiudi) : FinestraClassica(finest
 void FinestraWWW::Form_Load() {
     // In twips, single precision. The window's width is its outer width, frame included, while
     // the labels count from the client area: they come out one frame width right of centre.
+    // The platform window must exist for its frame to be known.
+    winId();
     const QScreen* schermo = screen();
     const float larghezzaSchermo = static_cast<float>(twipDaPixel(schermo ? schermo->geometry().width() : 0));
     const float larghezza = static_cast<float>(twipDaPixel(frameGeometry().width()));

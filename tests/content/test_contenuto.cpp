@@ -31,7 +31,11 @@ std::string simboloDaEsponente(int e) {
     return "?";
 }
 
-std::string rapporto(int differenza) { return std::string("1") + std::string(static_cast<std::size_t>(differenza), '0'); }
+// The ratio of two units written as the answer buttons write it: "10", "100" or "1000".
+std::string rapporto(int differenza) {
+    static const char* const rapporti[] = {"1", "10", "100", "1000"};
+    return differenza >= 1 && differenza <= 3 ? rapporti[differenza] : "?";
+}
 
 struct Lettura {
     std::vector<int> unita;  // exponents, in the order the text names them
