@@ -33,6 +33,10 @@ constexpr DescrizioneFinestra finestra{"FrmWWW", "INFO", 7215, 2970, rgb(192, 25
 FinestraWWW::FinestraWWW(std::function<void()> chiudi) : FinestraClassica(finestra, tabella), chiudi_(std::move(chiudi)) {
     setFixedSize(sizeHint());
     setFocusPolicy(Qt::NoFocus);
+    // Closing from the window frame unloads it, as a click on the background does.
+    allaRichiestaDiChiusura = [this] {
+        if (chiudi_) chiudi_();
+    };
 }
 
 void FinestraWWW::Form_Load() {

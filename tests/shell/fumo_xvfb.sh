@@ -75,5 +75,5 @@ for _ in $(seq 100); do kill -0 "$kestrano_pid" 2>/dev/null || break; sleep 0.05
 kill -0 "$kestrano_pid" 2>/dev/null && fallisci "E S C I did not end the program"
 wait "$kestrano_pid" && stato=0 || stato=$?
 kestrano_pid=""
-[ "$stato" -eq 0 ] || fallisci "the program ended with status $stato"
+[ "$stato" -eq 0 ] || { cat "$lavoro/kestrano.log"; fallisci "the program ended with status $stato"; }
 echo "1 passed, 0 failed"

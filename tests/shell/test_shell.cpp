@@ -250,6 +250,11 @@ private slots:
         QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(10, 180));
         QVERIFY(!p.registro.caricata(Finestra::WWW));
         QCOMPARE(p.fine, 0);
+        // Closing it from the window frame unloads it too.
+        p.registro.mostra(Finestra::WWW);
+        p.f(Finestra::WWW)->close();
+        QVERIFY(!p.registro.caricata(Finestra::WWW));
+        QCOMPARE(p.fine, 0);
     }
 
     void mostrareInfoGiaApertaNonRicentra() {
