@@ -16,5 +16,5 @@ installa_mancanti() {
 
 # What building and running the program needs.
 pacchetti_programma=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
-# What the tests need on top: a real X server and a way to click in it.
-pacchetti_test=(xvfb xauth xdotool x11-utils)
+# What the tests need on top: a real X server, a way to click in it, a tracer and readelf.
+pacchetti_test=(xvfb xauth xdotool x11-utils strace binutils)

@@ -4,40 +4,8 @@
 # the process. Usage: fumo_xvfb.sh PATH_TO_KESTRANO
 set -euo pipefail
 programma=$1
-lavoro=$(mktemp -d)
-xvfb_pid=""
-kestrano_pid=""
-pulisci() {
-    [ -n "$kestrano_pid" ] && kill "$kestrano_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$lavoro"
-}
-trap pulisci EXIT
-fallisci() { echo "FAIL: $*"; exit 1; }
-
-# A free display number, chosen by the server itself.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$lavoro/display" 2>"$lavoro/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$lavoro/display" ] && break; sleep 0.05; done
-[ -s "$lavoro/display" ] || fallisci "Xvfb did not start"
-export DISPLAY=":$(cat "$lavoro/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-
-attendi_finestra() {  # NAME -> prints the window id once it is mapped
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.05
-    done
-    return 1
-}
-attendi_sparita() {  # NAME
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.05
-    done
-    return 1
-}
+source "$(dirname "$0")/xvfb_comune.sh"
+avvia_xvfb
 
 "$programma" >"$lavoro/kestrano.log" 2>&1 &
 kestrano_pid=$!
@@ -71,8 +39,7 @@ attendi_finestra 'I MULTIPLI$' >/dev/null || fallisci "the multiples quiz did no
 xdotool windowraise "$inizio"
 clicca_in 529 403
 xdotool click 1
-for _ in $(seq 100); do kill -0 "$kestrano_pid" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$kestrano_pid" 2>/dev/null && fallisci "E S C I did not end the program"
+attendi_fine_processo "$kestrano_pid" || fallisci "E S C I did not end the program"
 wait "$kestrano_pid" && stato=0 || stato=$?
 kestrano_pid=""
 [ "$stato" -eq 0 ] || { cat "$lavoro/kestrano.log"; fallisci "the program ended with status $stato"; }
