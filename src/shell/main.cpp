@@ -1,17 +1,13 @@
 // kestrano: a drill on the metric units of length for primary-school pupils. Start-up shows
 // the start window and does nothing else; everything after happens in its handlers.
-#include <QApplication>
-
-#include "shell/registro_finestre.h"
+#include "shell/avvio.h"
 
 int main(int, char** argv) {
+    kestrano::preparaPiattaforma();
     // The program reads no command line: Qt sees only the program's name.
     int argc = 1;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kestrano"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    // The windows' own rules decide when the program ends.
-    QApplication::setQuitOnLastWindowClosed(false);
+    kestrano::preparaApplicazione();
     kestrano::RegistroFinestre registro;
     registro.mostra(kestrano::Finestra::InizioMultpli);
     return QApplication::exec();

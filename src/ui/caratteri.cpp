@@ -1,6 +1,7 @@
 // Faces and their metric-compatible substitutes on a Linux desktop.
 #include "ui/caratteri.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 #include <cmath>
 
@@ -18,11 +19,23 @@ QStringList facceConSostituti(std::string_view famiglia) {
     return {nome};
 }
 
+// The first face of the list that is installed, so that the font database matches it at
+// once instead of asking fontconfig for the fallbacks of a face it does not have.
+QString facciaInstallata(std::string_view famiglia) {
+    const QStringList facce = facceConSostituti(famiglia);
+    const QStringList installate = QFontDatabase::families();
+    for (const QString& f : facce)
+        if (installate.contains(f, Qt::CaseInsensitive)) return f;
+    return facce.front();
+}
+
 }  // namespace
 
 QFont qFont(const Carattere& carattere) {
-    QFont f;
-    f.setFamilies(facceConSostituti(carattere.famiglia));
+    QFont f(facciaInstallata(carattere.famiglia));
+    // Every text of the program is Italian in Latin letters, which each of these faces has:
+    // no merging of fallback faces is needed.
+    f.setStyleStrategy(QFont::NoFontMerging);
     f.setPixelSize(static_cast<int>(std::lround(carattere.punti * 4.0 / 3.0)));
     f.setWeight(carattere.grassetto ? QFont::Bold : QFont::Normal);
     f.setItalic(false);

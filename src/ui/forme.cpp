@@ -2,6 +2,7 @@
 #include "ui/forme.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace kestrano::ui {
 
@@ -15,8 +16,13 @@ void FormaPiena::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), riempimento_);
     // The outline lies inside the shape's rectangle, one ring per pixel of width.
-    p.setPen(bordo_);
-    for (int i = 0; i < spessore_; ++i) p.drawRect(rect().adjusted(i, i, -1 - i, -1 - i));
+    const QRect r = rect();
+    const int s = std::min({spessore_, r.width() / 2, r.height() / 2});
+    if (s <= 0) return;
+    p.fillRect(r.left(), r.top(), r.width(), s, bordo_);
+    p.fillRect(r.left(), r.bottom() - s + 1, r.width(), s, bordo_);
+    p.fillRect(r.left(), r.top(), s, r.height(), bordo_);
+    p.fillRect(r.right() - s + 1, r.top(), s, r.height(), bordo_);
 }
 
 LineaClassica::LineaClassica(QColor colore, QWidget* genitore) : QWidget(genitore), colore_(colore) {
@@ -45,11 +51,15 @@ void CorniceClassica::paintEvent(QPaintEvent*) {
     const QFontMetrics m(font());
     const int mezzo = m.height() / 2;
     // Etched border: a grey line with a white one beside it, from half the caption's height.
-    const QRect esterno = rect().adjusted(0, mezzo, -2, -2);
-    p.setPen(QColor(128, 128, 128));
-    p.drawRect(esterno);
-    p.setPen(QColor(255, 255, 255));
-    p.drawRect(esterno.translated(1, 1));
+    const QRect esterno = rect().adjusted(0, mezzo, -1, -1);
+    auto anello = [&p](QRect q, QColor c) {
+        p.fillRect(q.left(), q.top(), q.width(), 1, c);
+        p.fillRect(q.left(), q.bottom(), q.width(), 1, c);
+        p.fillRect(q.left(), q.top(), 1, q.height(), c);
+        p.fillRect(q.right(), q.top(), 1, q.height(), c);
+    };
+    anello(esterno.adjusted(1, 1, 0, 0), QColor(255, 255, 255));
+    anello(esterno.adjusted(0, 0, -1, -1), QColor(128, 128, 128));
     if (didascalia_.isEmpty()) return;
     const QRect testo(8, 0, m.horizontalAdvance(didascalia_) + 2, m.height());
     p.fillRect(testo, sfondo_);

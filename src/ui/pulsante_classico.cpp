@@ -21,13 +21,12 @@ void PulsanteClassico::paintEvent(QPaintEvent*) {
     const bool giu = isDown();
     // Two-pixel edge: light above and left, dark below and right; reversed while pressed.
     const QColor luce(255, 255, 255), ombra(128, 128, 128), nero(0, 0, 0);
+    // One-pixel edges as filled rectangles: the raster engine's fastest path.
     auto bordo = [&p](QRect q, QColor alto, QColor basso) {
-        p.setPen(alto);
-        p.drawLine(q.topLeft(), q.topRight());
-        p.drawLine(q.topLeft(), q.bottomLeft());
-        p.setPen(basso);
-        p.drawLine(q.bottomLeft(), q.bottomRight());
-        p.drawLine(q.topRight(), q.bottomRight());
+        p.fillRect(q.left(), q.top(), q.width(), 1, alto);
+        p.fillRect(q.left(), q.top(), 1, q.height(), alto);
+        p.fillRect(q.left(), q.bottom(), q.width(), 1, basso);
+        p.fillRect(q.right(), q.top(), 1, q.height(), basso);
     };
     if (giu) {
         bordo(r, nero, nero);

@@ -21,9 +21,9 @@ avvia_xvfb() {
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
-attendi_finestra() {  # TITLE_REGEX -> prints the window id once it is mapped
+attendi_finestra() {  # TITLE_REGEX -> prints the window id once it is mapped (within 20 s)
     local id
-    for _ in $(seq 100); do
+    for _ in $(seq 400); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.05

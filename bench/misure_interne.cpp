@@ -1,0 +1,131 @@
+// Response times inside the running program, median of N runs each: opening a quiz window to
+// its first frame, an answer click to the repainted answer label, and a whole drill of 96
+// questions through the engine alone. Prints "name milliseconds" lines: misure_interne N
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "quiz/motore_quiz.h"
+#include "shell/avvio.h"
+#include "ui/finestra_classica.h"
+
+using namespace kestrano;
+
+namespace {
+
+// Counts the paint events a widget receives.
+class ContaDipinti : public QObject {
+public:
+    int dipinti = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++dipinti;
+        return false;
+    }
+};
+
+double mediana(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Turns the event loop until `fatto` holds; each turn waits for an event, then handles all
+// that are pending, painting and flushing included.
+template <typename Condizione>
+void finche(Condizione fatto) {
+    while (!fatto()) QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void clicca(QWidget* b) {
+    const QPointF centro = QRectF(b->rect()).center();
+    QMouseEvent giu(QEvent::MouseButtonPress, centro, b->mapToGlobal(centro), Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent su(QEvent::MouseButtonRelease, centro, b->mapToGlobal(centro), Qt::LeftButton, Qt::NoButton, {});
+    QCoreApplication::sendEvent(b, &giu);
+    QCoreApplication::sendEvent(b, &su);
+}
+
+class VistaMuta final : public VistaQuiz {
+public:
+    void impostaDidascalia(Etichetta, std::string_view) override {}
+    void impostaVisibile(Pulsante, bool) override {}
+    void impostaAbilitato(PulsanteRisposta, bool) override {}
+    void impostaSfondoFrame2(ColoreRgb) override {}
+    void chiudiFinestra() override {}
+    void terminaProgramma() override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int volte = argc > 1 ? std::atoi(argv[1]) : 25;
+    preparaPiattaforma();
+    int uno = 1;
+    QApplication app(uno, argv);
+    preparaApplicazione();
+    RegistroFinestre registro([] {});
+    registro.mostra(Finestra::InizioMultpli);
+    QWidget* inizio = registro.finestra(Finestra::InizioMultpli);
+    ContaDipinti dipintiInizio;
+    inizio->installEventFilter(&dipintiInizio);
+    finche([&] { return dipintiInizio.dipinti > 0; });
+
+    std::vector<double> apertura, risposta, esercizio;
+    QElapsedTimer t;
+    for (int i = 0; i < volte; ++i) {
+        // Opening the multiples quiz from its button to the window's first frame.
+        ContaDipinti dipinti;
+        t.start();
+        clicca(inizio->findChild<QPushButton*>(QStringLiteral("Command1")));
+        QWidget* quiz = registro.finestra(Finestra::Multipli);
+        quiz->installEventFilter(&dipinti);
+        finche([&] { return dipinti.dipinti > 0; });
+        apertura.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+
+        quiz->removeEventFilter(&dipinti);
+        quiz->close();
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // An answer click to the repainted answer label, on a window that stays open: the two
+    // buttons alternate, so the label changes every time.
+    clicca(inizio->findChild<QPushButton*>(QStringLiteral("Command1")));
+    QWidget* quiz = registro.finestra(Finestra::Multipli);
+    {
+        ContaDipinti dipinti;
+        quiz->installEventFilter(&dipinti);
+        finche([&] { return dipinti.dipinti > 0; });
+        quiz->removeEventFilter(&dipinti);
+    }
+    QWidget* etichetta = quiz->findChild<QWidget*>(QStringLiteral("lblRisultato"));
+    for (int i = 0; i < volte + 1; ++i) {
+        ContaDipinti dipintiEtichetta;
+        etichetta->installEventFilter(&dipintiEtichetta);
+        t.start();
+        clicca(quiz->findChild<QPushButton*>(i % 2 ? QStringLiteral("Command2") : QStringLiteral("Command8")));
+        finche([&] { return dipintiEtichetta.dipinti > 0; });
+        if (i > 0) risposta.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);  // the first click warms up
+        etichetta->removeEventFilter(&dipintiEtichetta);
+    }
+
+    // A whole drill through the engine alone, with the real clock and generator.
+    OrologioDiSistema orologio;
+    GeneratoreSplitMix generatore;
+    VistaMuta vista;
+    MotoreQuiz motore(configurazioneMultipli, orologio, generatore);
+    motore.collegaVista(&vista);
+    for (int i = 0; i < volte; ++i) {
+        t.start();
+        motore.Form_Load();
+        for (int turno = 1; turno <= 96; ++turno) {
+            motore.Command8_Click();
+            motore.CmdVerifica_Click();
+            if (turno < 96) motore.CmdOperazione_Click();
+        }
+        esercizio.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+    }
+    std::printf("apertura %.3f\nrisposta %.3f\nesercizio %.4f\n", mediana(apertura), mediana(risposta), mediana(esercizio));
+    return 0;
+}
