@@ -16,5 +16,6 @@ installa_mancanti() {
 
 # What building and running the program needs.
 pacchetti_programma=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
-# What the tests need on top: a real X server, a way to click in it, a tracer and readelf.
-pacchetti_test=(xvfb xauth xdotool x11-utils strace binutils)
+# What the tests need on top: a real X server, a way to click in it, a tracer, readelf, and
+# the validators and tools of the packaging check.
+pacchetti_test=(xvfb xauth xdotool x11-utils strace binutils file desktop-file-utils appstream dpkg-dev)
