@@ -126,6 +126,7 @@ int main(int argc, char** argv) {
         }
         esercizio.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
     }
-    std::printf("apertura %.3f\nrisposta %.3f\nesercizio %.4f\n", mediana(apertura), mediana(risposta), mediana(esercizio));
+    std::printf("apertura %.3f\nrisposta %.3f\nesercizio %.4f\n", mediana(apertura), mediana(risposta),
+                mediana(esercizio));
     return 0;
 }

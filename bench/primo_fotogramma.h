@@ -2,12 +2,13 @@
 // drawn and flushed, prints the monotonic clock in nanoseconds, and leaves at once.
 #pragma once
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
 #include <cstdio>
 #include <ctime>
-#include <unistd.h>
 
 namespace kestrano::bench {
 
@@ -22,7 +23,8 @@ public:
     using QApplication::QApplication;
 
     bool notify(QObject* destinatario, QEvent* evento) override {
-        if (evento->type() == QEvent::Paint && destinatario->isWidgetType() && static_cast<QWidget*>(destinatario)->isWindow())
+        if (evento->type() == QEvent::Paint && destinatario->isWidgetType() &&
+            static_cast<QWidget*>(destinatario)->isWindow())
             dipinta_ = true;
         ++profondita_;
         const bool esito = QApplication::notify(destinatario, evento);

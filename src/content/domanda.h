@@ -10,9 +10,9 @@ namespace kestrano {
 inline constexpr int domandePerBanca = 96;
 
 struct Domanda {
-    int numero;                      // 1..96, unique within its bank
-    std::string_view testo;          // UTF-8, shown exactly as stored (doubled blanks included)
-    std::string_view rispostaAttesa; // always one of the seven button captions of the quiz
+    int numero;                       // 1..96, unique within its bank
+    std::string_view testo;           // UTF-8, shown exactly as stored (doubled blanks included)
+    std::string_view rispostaAttesa;  // always one of the seven button captions of the quiz
 };
 
 // Ordered by number: the record of number n stands at index n - 1.

@@ -26,9 +26,15 @@ inline constexpr std::array<DatiUnita, 7> tutteLeUnita{{
     {Unita::mm, "mm", 0.001},
 }};
 
-constexpr const DatiUnita& datiUnita(Unita u) { return tutteLeUnita[static_cast<std::size_t>(u)]; }
-constexpr std::string_view simbolo(Unita u) { return datiUnita(u).simbolo; }
-constexpr double metri(Unita u) { return datiUnita(u).metri; }
+constexpr const DatiUnita& datiUnita(Unita u) {
+    return tutteLeUnita[static_cast<std::size_t>(u)];
+}
+constexpr std::string_view simbolo(Unita u) {
+    return datiUnita(u).simbolo;
+}
+constexpr double metri(Unita u) {
+    return datiUnita(u).metri;
+}
 
 // The unit whose symbol is exactly `testo` (case-sensitive), if any.
 constexpr std::optional<Unita> unitaDaSimbolo(std::string_view testo) {

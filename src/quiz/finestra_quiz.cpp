@@ -17,11 +17,11 @@ using ui::PulsanteClassico;
 namespace {
 
 // Control names, in the order of the engine's enums.
-constexpr std::array<const char*, 7> nomiEtichette{"lblRisultato", "LblNumero2", "LblEsito", "LblIstruzione",
-                                                   "LblOperazione", "LblTempoParziale", "LblTempoTotale"};
+constexpr std::array<const char*, 7> nomiEtichette{
+    "lblRisultato", "LblNumero2", "LblEsito", "LblIstruzione", "LblOperazione", "LblTempoParziale", "LblTempoTotale"};
 constexpr std::array<const char*, 4> nomiPulsanti{"CmdVerifica", "CmdOperazione", "CmdRicomincia", "CmdFine"};
 constexpr std::array<const char*, numeroPulsantiRisposta> nomiRisposte{"Command2", "Command3", "Command4", "Command5",
-                                                                        "Command6", "Command7", "Command8"};
+                                                                       "Command6", "Command7", "Command8"};
 
 template <typename Enum>
 std::size_t indice(Enum e) {
@@ -36,7 +36,8 @@ FinestraQuiz::FinestraQuiz(const VarianteQuiz& variante, MotoreQuiz& motore, std
       motore_(motore),
       chiudi_(std::move(chiudi)),
       termina_(std::move(termina)) {
-    for (std::size_t i = 0; i < nomiEtichette.size(); ++i) etichette_[i] = controllo<EtichettaClassica>(nomiEtichette[i]);
+    for (std::size_t i = 0; i < nomiEtichette.size(); ++i)
+        etichette_[i] = controllo<EtichettaClassica>(nomiEtichette[i]);
     for (std::size_t i = 0; i < nomiPulsanti.size(); ++i) pulsanti_[i] = controllo<PulsanteClassico>(nomiPulsanti[i]);
     for (std::size_t i = 0; i < nomiRisposte.size(); ++i) {
         risposte_[i] = controllo<PulsanteClassico>(nomiRisposte[i]);
@@ -45,9 +46,12 @@ FinestraQuiz::FinestraQuiz(const VarianteQuiz& variante, MotoreQuiz& motore, std
     }
     frame2_ = controllo<CorniceClassica>("Frame2");
 
-    connect(pulsanti_[indice(Pulsante::CmdVerifica)], &QPushButton::clicked, this, [this] { motore_.CmdVerifica_Click(); });
-    connect(pulsanti_[indice(Pulsante::CmdOperazione)], &QPushButton::clicked, this, [this] { motore_.CmdOperazione_Click(); });
-    connect(pulsanti_[indice(Pulsante::CmdRicomincia)], &QPushButton::clicked, this, [this] { motore_.CmdRicomincia_Click(); });
+    connect(pulsanti_[indice(Pulsante::CmdVerifica)], &QPushButton::clicked, this,
+            [this] { motore_.CmdVerifica_Click(); });
+    connect(pulsanti_[indice(Pulsante::CmdOperazione)], &QPushButton::clicked, this,
+            [this] { motore_.CmdOperazione_Click(); });
+    connect(pulsanti_[indice(Pulsante::CmdRicomincia)], &QPushButton::clicked, this,
+            [this] { motore_.CmdRicomincia_Click(); });
     connect(pulsanti_[indice(Pulsante::CmdFine)], &QPushButton::clicked, this, [this] { motore_.CmdFine_Click(); });
     connect(voceMenu(), &QAction::triggered, this, [this] { motore_.MnuEsci_Click(); });
     // Closing from the window frame is the same as "F i n e".
@@ -68,13 +72,17 @@ void FinestraQuiz::impostaDidascalia(Etichetta etichetta, std::string_view testo
     etichette_[indice(etichetta)]->impostaTesto(ui::testoQt(testo));
 }
 
-void FinestraQuiz::impostaVisibile(Pulsante pulsante, bool visibile) { pulsanti_[indice(pulsante)]->setVisible(visibile); }
+void FinestraQuiz::impostaVisibile(Pulsante pulsante, bool visibile) {
+    pulsanti_[indice(pulsante)]->setVisible(visibile);
+}
 
 void FinestraQuiz::impostaAbilitato(PulsanteRisposta pulsante, bool abilitato) {
     risposte_[indice(pulsante)]->setEnabled(abilitato);
 }
 
-void FinestraQuiz::impostaSfondoFrame2(ColoreRgb colore) { frame2_->impostaSfondo(QColor(colore.rosso, colore.verde, colore.blu)); }
+void FinestraQuiz::impostaSfondoFrame2(ColoreRgb colore) {
+    frame2_->impostaSfondo(QColor(colore.rosso, colore.verde, colore.blu));
+}
 
 void FinestraQuiz::chiudiFinestra() {
     if (chiudi_) chiudi_();

@@ -26,8 +26,9 @@ struct VarianteQuiz {
 
 inline const VarianteQuiz varianteMultipli{
     "FrmMultipli", "96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I MULTIPLI", configurazioneMultipli};
-inline const VarianteQuiz varianteSottomultipli{
-    "FrmSottomultipli", "96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I SOTTOMULTIPLI", configurazioneSottomultipli};
+inline const VarianteQuiz varianteSottomultipli{"FrmSottomultipli",
+                                                "96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I SOTTOMULTIPLI",
+                                                configurazioneSottomultipli};
 
 class FinestraQuiz final : public ui::FinestraClassica, public VistaQuiz {
     Q_OBJECT

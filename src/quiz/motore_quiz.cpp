@@ -24,14 +24,20 @@ constexpr float secondiInUnGiorno = 86400.0f;
 
 }  // namespace
 
-std::string testoNumero(float valore) { return std::to_string(static_cast<long long>(valore)); }
+std::string testoNumero(float valore) {
+    return std::to_string(static_cast<long long>(valore));
+}
 
 MotoreQuiz::MotoreQuiz(const ConfigurazioneQuiz& configurazione, Orologio& orologio, GeneratoreCasuale& generatore)
     : configurazione_(configurazione), orologio_(orologio), generatore_(generatore) {}
 
-void MotoreQuiz::collegaVista(VistaQuiz* vista) { vista_ = vista; }
+void MotoreQuiz::collegaVista(VistaQuiz* vista) {
+    vista_ = vista;
+}
 
-VistaQuiz& MotoreQuiz::v() { return vista_ ? *vista_ : vistaAssente; }
+VistaQuiz& MotoreQuiz::v() {
+    return vista_ ? *vista_ : vistaAssente;
+}
 
 void MotoreQuiz::Form_Load() {
     contatore_ = 1;
@@ -111,7 +117,9 @@ void MotoreQuiz::verificaRisposta() {
     v().impostaDidascalia(Etichetta::LblTempoTotale, testoNumero(tempoTotale_));
 }
 
-void MotoreQuiz::CmdOperazione_Click() { nuovaDomanda(); }
+void MotoreQuiz::CmdOperazione_Click() {
+    nuovaDomanda();
+}
 
 void MotoreQuiz::nuovaDomanda() {
     abilitaRisposte(true);
@@ -132,8 +140,12 @@ void MotoreQuiz::CmdRicomincia_Click() {
     nuovaDomanda();
 }
 
-void MotoreQuiz::CmdFine_Click() { v().chiudiFinestra(); }
+void MotoreQuiz::CmdFine_Click() {
+    v().chiudiFinestra();
+}
 
-void MotoreQuiz::MnuEsci_Click() { v().terminaProgramma(); }
+void MotoreQuiz::MnuEsci_Click() {
+    v().terminaProgramma();
+}
 
 }  // namespace kestrano

@@ -13,8 +13,8 @@ float OrologioDiSistema::secondiDaMezzanotte() {
     std::tm locale{};
     localtime_r(&t, &locale);
     const auto frazione = duration_cast<microseconds>(adesso.time_since_epoch()) % seconds(1);
-    const double secondi = locale.tm_hour * 3600.0 + locale.tm_min * 60.0 + locale.tm_sec +
-                           static_cast<double>(frazione.count()) / 1e6;
+    const double secondi =
+        locale.tm_hour * 3600.0 + locale.tm_min * 60.0 + locale.tm_sec + static_cast<double>(frazione.count()) / 1e6;
     return static_cast<float>(secondi);
 }
 

@@ -7,7 +7,15 @@
 
 namespace kestrano {
 
-enum class Etichetta { lblRisultato, LblNumero2, LblEsito, LblIstruzione, LblOperazione, LblTempoParziale, LblTempoTotale };
+enum class Etichetta {
+    lblRisultato,
+    LblNumero2,
+    LblEsito,
+    LblIstruzione,
+    LblOperazione,
+    LblTempoParziale,
+    LblTempoTotale
+};
 
 // The buttons the engine shows and hides.
 enum class Pulsante { CmdVerifica, CmdOperazione, CmdRicomincia, CmdFine };

@@ -41,8 +41,16 @@ constexpr std::array<DescrizioneControllo, 12> tabella{{
 }};
 // clang-format on
 
-constexpr DescrizioneFinestra finestra{"FrmInizioMultpli", "Gli obiettivi dell'addizione", 11880, 8310,
-                                       rgb(255, 192, 255), Bordo::nessuno, "mnuFile", "File", "mnuFine", "Esci"};
+constexpr DescrizioneFinestra finestra{"FrmInizioMultpli",
+                                       "Gli obiettivi dell'addizione",
+                                       11880,
+                                       8310,
+                                       rgb(255, 192, 255),
+                                       Bordo::nessuno,
+                                       "mnuFile",
+                                       "File",
+                                       "mnuFine",
+                                       "Esci"};
 
 }  // namespace
 

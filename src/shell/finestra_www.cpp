@@ -30,7 +30,8 @@ constexpr DescrizioneFinestra finestra{"FrmWWW", "INFO", 7215, 2970, rgb(192, 25
 
 }  // namespace
 
-FinestraWWW::FinestraWWW(std::function<void()> chiudi) : FinestraClassica(finestra, tabella), chiudi_(std::move(chiudi)) {
+FinestraWWW::FinestraWWW(std::function<void()> chiudi)
+    : FinestraClassica(finestra, tabella), chiudi_(std::move(chiudi)) {
     setFixedSize(sizeHint());
     setFocusPolicy(Qt::NoFocus);
     // Closing from the window frame unloads it, as a click on the background does.
@@ -64,12 +65,15 @@ void FinestraWWW::mousePressEvent(QMouseEvent* evento) {
 }
 
 void FinestraWWW::mouseReleaseEvent(QMouseEvent* evento) {
-    const bool click = premutoSulloSfondo_ && evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint());
+    const bool click =
+        premutoSulloSfondo_ && evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint());
     premutoSulloSfondo_ = false;
     evento->accept();
     if (click && chiudi_) chiudi_();  // Form_Click
 }
 
-void FinestraWWW::keyPressEvent(QKeyEvent* evento) { evento->accept(); }
+void FinestraWWW::keyPressEvent(QKeyEvent* evento) {
+    evento->accept();
+}
 
 }  // namespace kestrano

@@ -30,22 +30,24 @@ MotoreQuiz& RegistroFinestre::motoreCreato(Finestra f) {
     const bool multipli = f == Finestra::Multipli;
     auto& motore = multipli ? motoreMultipli_ : motoreSottomultipli_;
     if (!motore)
-        motore = std::make_unique<MotoreQuiz>(multipli ? configurazioneMultipli : configurazioneSottomultipli, orologio_,
-                                              multipli ? generatoreMultipli_ : generatoreSottomultipli_);
+        motore = std::make_unique<MotoreQuiz>(multipli ? configurazioneMultipli : configurazioneSottomultipli,
+                                              orologio_, multipli ? generatoreMultipli_ : generatoreSottomultipli_);
     return *motore;
 }
 
 RegistroFinestre::PuntatoreFinestra RegistroFinestre::crea(Finestra f) {
     const auto chiudi = [this, f] { scarica(f); };
     switch (f) {
-    case Finestra::InizioMultpli: return PuntatoreFinestra(new FinestraInizio(*this));
-    case Finestra::WWW: {
-        auto* www = new FinestraWWW(chiudi);
-        www->Form_Load();
-        return PuntatoreFinestra(www);
-    }
-    case Finestra::Multipli:
-    case Finestra::Sottomultipli: break;
+        case Finestra::InizioMultpli:
+            return PuntatoreFinestra(new FinestraInizio(*this));
+        case Finestra::WWW: {
+            auto* www = new FinestraWWW(chiudi);
+            www->Form_Load();
+            return PuntatoreFinestra(www);
+        }
+        case Finestra::Multipli:
+        case Finestra::Sottomultipli:
+            break;
     }
     auto* quiz = new FinestraQuiz(f == Finestra::Multipli ? varianteMultipli : varianteSottomultipli, motoreCreato(f),
                                   chiudi, [this] { termina(); });

@@ -12,10 +12,12 @@ namespace {
 QStringList facceConSostituti(std::string_view famiglia) {
     const QString nome = QString::fromUtf8(famiglia.data(), static_cast<qsizetype>(famiglia.size()));
     if (famiglia == "Arial") return {nome, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    if (famiglia == "Times New Roman") return {nome, QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")};
+    if (famiglia == "Times New Roman")
+        return {nome, QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")};
     // MS Sans Serif is a small bitmap sans; Arial's metrics come closest.
     if (famiglia == "MS Sans Serif")
-        return {nome, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+        return {nome, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+                QStringLiteral("DejaVu Sans")};
     return {nome};
 }
 

@@ -15,7 +15,9 @@ struct Carattere {
 };
 
 // Every named font of the windows is bold; the default font is MS Sans Serif 8.25 pt regular.
-constexpr Carattere grassetto(std::string_view famiglia, double punti) { return {famiglia, punti, true}; }
+constexpr Carattere grassetto(std::string_view famiglia, double punti) {
+    return {famiglia, punti, true};
+}
 inline constexpr Carattere carattereDiSistema{"MS Sans Serif", 8.25, false};
 
 QFont qFont(const Carattere& carattere);

@@ -15,16 +15,22 @@ struct Colore {
 
     QColor qColor() const {
         switch (origine) {
-        case Origine::testoPulsante: return QGuiApplication::palette().color(QPalette::ButtonText);
-        case Origine::testoFinestra: return QGuiApplication::palette().color(QPalette::WindowText);
-        case Origine::facciaPulsante: return QGuiApplication::palette().color(QPalette::Button);
-        case Origine::rgb: break;
+            case Origine::testoPulsante:
+                return QGuiApplication::palette().color(QPalette::ButtonText);
+            case Origine::testoFinestra:
+                return QGuiApplication::palette().color(QPalette::WindowText);
+            case Origine::facciaPulsante:
+                return QGuiApplication::palette().color(QPalette::Button);
+            case Origine::rgb:
+                break;
         }
         return QColor(rosso, verde, blu);
     }
 };
 
-constexpr Colore rgb(int r, int g, int b) { return {Colore::Origine::rgb, r, g, b}; }
+constexpr Colore rgb(int r, int g, int b) {
+    return {Colore::Origine::rgb, r, g, b};
+}
 inline constexpr Colore testoPulsante{Colore::Origine::testoPulsante};
 inline constexpr Colore testoFinestra{Colore::Origine::testoFinestra};
 inline constexpr Colore facciaPulsante{Colore::Origine::facciaPulsante};

@@ -20,22 +20,25 @@ namespace {
 QWidget* crea(const DescrizioneControllo& d, QWidget* genitore) {
     const QString didascalia = testoQt(d.didascalia);
     switch (d.tipo) {
-    case Tipo::pulsante:
-        return new PulsanteClassico(didascalia, d.sfondo.value_or(facciaPulsante).qColor(), genitore);
-    case Tipo::etichetta: {
-        auto* e = new EtichettaClassica(didascalia, d.allineamento == Allineamento::centro ? Qt::AlignHCenter : Qt::AlignLeft,
-                                        d.primoPiano.qColor(), genitore);
-        if (d.sfondo) e->impostaSfondo(d.sfondo->qColor());
-        return e;
-    }
-    case Tipo::forma:
-        return new FormaPiena(d.sfondo.value_or(facciaPulsante).qColor(), d.primoPiano.qColor(), d.spessoreBordo, genitore);
-    case Tipo::linea:
-        return new LineaClassica(d.primoPiano.qColor(), genitore);
-    case Tipo::cornice:
-        return new CorniceClassica(didascalia, d.sfondo.value_or(facciaPulsante).qColor(), d.primoPiano.qColor(), genitore);
-    case Tipo::immagine:
-        break;
+        case Tipo::pulsante:
+            return new PulsanteClassico(didascalia, d.sfondo.value_or(facciaPulsante).qColor(), genitore);
+        case Tipo::etichetta: {
+            auto* e = new EtichettaClassica(didascalia,
+                                            d.allineamento == Allineamento::centro ? Qt::AlignHCenter : Qt::AlignLeft,
+                                            d.primoPiano.qColor(), genitore);
+            if (d.sfondo) e->impostaSfondo(d.sfondo->qColor());
+            return e;
+        }
+        case Tipo::forma:
+            return new FormaPiena(d.sfondo.value_or(facciaPulsante).qColor(), d.primoPiano.qColor(), d.spessoreBordo,
+                                  genitore);
+        case Tipo::linea:
+            return new LineaClassica(d.primoPiano.qColor(), genitore);
+        case Tipo::cornice:
+            return new CorniceClassica(didascalia, d.sfondo.value_or(facciaPulsante).qColor(), d.primoPiano.qColor(),
+                                       genitore);
+        case Tipo::immagine:
+            break;
     }
     auto* vuota = new QWidget(genitore);
     vuota->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -34,8 +34,14 @@ void EtichettaClassica::paintEvent(QPaintEvent*) {
     p.drawText(rect(), static_cast<int>(allineamento_ | Qt::AlignTop) | Qt::TextWordWrap, testo_);
 }
 
-void EtichettaClassica::mousePressEvent(QMouseEvent* evento) { evento->accept(); }
-void EtichettaClassica::mouseReleaseEvent(QMouseEvent* evento) { evento->accept(); }
-void EtichettaClassica::mouseDoubleClickEvent(QMouseEvent* evento) { evento->accept(); }
+void EtichettaClassica::mousePressEvent(QMouseEvent* evento) {
+    evento->accept();
+}
+void EtichettaClassica::mouseReleaseEvent(QMouseEvent* evento) {
+    evento->accept();
+}
+void EtichettaClassica::mouseDoubleClickEvent(QMouseEvent* evento) {
+    evento->accept();
+}
 
 }  // namespace kestrano::ui

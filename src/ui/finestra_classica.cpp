@@ -16,11 +16,15 @@ FinestraClassica::FinestraClassica(const DescrizioneFinestra& finestra, std::spa
     setWindowTitle(testoQt(finestra.titolo));
     setWindowIcon(QIcon(QPixmap(iconaXpm)));
     switch (finestra.bordo) {
-    case Bordo::nessuno: setWindowFlag(Qt::FramelessWindowHint); break;
-    case Bordo::fisso:
-        setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-        break;
-    case Bordo::ridimensionabile: break;
+        case Bordo::nessuno:
+            setWindowFlag(Qt::FramelessWindowHint);
+            break;
+        case Bordo::fisso:
+            setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+            break;
+        case Bordo::ridimensionabile:
+            break;
     }
     area_->setObjectName(objectName() + QStringLiteral("_area"));
     // The background colour is the client area's; the menu bar keeps the system's.

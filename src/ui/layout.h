@@ -55,7 +55,8 @@ struct DescrizioneControllo {
 // One maker per kind of control, so each table row reads like the design table's columns.
 constexpr DescrizioneControllo pulsante(std::string_view nome, std::string_view didascalia, int l, int t, int w, int h,
                                         Carattere carattere, std::optional<Colore> faccia, int ordineTab) {
-    return {nome, Tipo::pulsante, didascalia, l, t, w, h, carattere, testoPulsante, faccia, Allineamento::centro, ordineTab};
+    return {nome,          Tipo::pulsante, didascalia,           l,        t, w, h, carattere,
+            testoPulsante, faccia,         Allineamento::centro, ordineTab};
 }
 
 constexpr DescrizioneControllo etichetta(std::string_view nome, std::string_view didascalia, int l, int t, int w, int h,
@@ -64,8 +65,8 @@ constexpr DescrizioneControllo etichetta(std::string_view nome, std::string_view
     return {nome, Tipo::etichetta, didascalia, l, t, w, h, carattere, testo, sfondo, allineamento, ordineTab};
 }
 
-constexpr DescrizioneControllo forma(std::string_view nome, int l, int t, int w, int h, Colore riempimento, Colore bordo,
-                                     int spessoreBordo) {
+constexpr DescrizioneControllo forma(std::string_view nome, int l, int t, int w, int h, Colore riempimento,
+                                     Colore bordo, int spessoreBordo) {
     DescrizioneControllo d{nome, Tipo::forma, {}, l, t, w, h, carattereDiSistema, bordo, riempimento};
     d.spessoreBordo = spessoreBordo;
     return d;
@@ -77,8 +78,8 @@ constexpr DescrizioneControllo linea(std::string_view nome, int x1, int y1, int 
 
 constexpr DescrizioneControllo cornice(std::string_view nome, std::string_view didascalia, int l, int t, int w, int h,
                                        Colore sfondo, int ordineTab) {
-    return {nome, Tipo::cornice, didascalia, l, t, w, h, carattereDiSistema, testoPulsante, sfondo,
-            Allineamento::sinistra, ordineTab};
+    return {nome,   Tipo::cornice,          didascalia, l, t, w, h, carattereDiSistema, testoPulsante,
+            sfondo, Allineamento::sinistra, ordineTab};
 }
 
 constexpr DescrizioneControllo immagine(std::string_view nome, int l, int t, int w, int h) {

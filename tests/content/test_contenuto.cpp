@@ -1,7 +1,6 @@
 // Both question banks checked against answers worked out from each text's own units and factor
 // and its family's rule, plus the lookup by number and the exact answer comparison.
 #include <QtTest>
-
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -18,12 +17,11 @@ namespace {
 
 // Power of ten of each unit's length in metres, read off the words a text uses for it.
 const std::map<std::string, int> esponentiNelTesto{
-    {"km", 3},  {"Km", 3},  {"Kilometro", 3}, {"hm", 2},        {"ettometro", 2},  {"dam", 1},
-    {"decametro", 1}, {"m", 0}, {"metro", 0}, {"dm", -1}, {"decimetro", -1}, {"cm", -2},
-    {"centimetro", -2}, {"mm", -3}};
+    {"km", 3},    {"Km", 3},  {"Kilometro", 3},  {"hm", 2},  {"ettometro", 2},   {"dam", 1}, {"decametro", 1}, {"m", 0},
+    {"metro", 0}, {"dm", -1}, {"decimetro", -1}, {"cm", -2}, {"centimetro", -2}, {"mm", -3}};
 
-const std::map<std::string, int> fattoriNelTesto{{"10", 1}, {"100", 2}, {"1000", 3}, {"1.000", 3},
-                                                  {"1/10", 1}, {"1/100", 2}, {"1/1000", 3}};
+const std::map<std::string, int> fattoriNelTesto{{"10", 1},   {"100", 2},   {"1000", 3},  {"1.000", 3},
+                                                 {"1/10", 1}, {"1/100", 2}, {"1/1000", 3}};
 
 std::string simboloDaEsponente(int e) {
     for (const auto& d : tutteLeUnita)
@@ -63,16 +61,24 @@ std::string rispostaDerivata(int numero, const std::string& testo) {
     const Lettura l = leggi(testo);
     const int famiglia = (numero - 1) / 6 + 1;
     switch (famiglia) {
-    case 1: case 2:
-        return l.unita.size() == 2 ? simboloDaEsponente(std::max(l.unita[0], l.unita[1])) : "?";
-    case 3: case 4:
-        return l.unita.size() == 2 ? simboloDaEsponente(std::min(l.unita[0], l.unita[1])) : "?";
-    case 5: case 8: case 10: case 12: case 14:
-        return l.unita.size() == 2 ? rapporto(std::abs(l.unita[0] - l.unita[1])) : "?";
-    case 6: case 11: case 13:  // the named unit times N
-        return l.unita.size() == 1 && l.fattore > 0 ? simboloDaEsponente(l.unita[0] + l.fattore) : "?";
-    default:  // 7, 9, 15, 16: the named unit divided by N
-        return l.unita.size() == 1 && l.fattore > 0 ? simboloDaEsponente(l.unita[0] - l.fattore) : "?";
+        case 1:
+        case 2:
+            return l.unita.size() == 2 ? simboloDaEsponente(std::max(l.unita[0], l.unita[1])) : "?";
+        case 3:
+        case 4:
+            return l.unita.size() == 2 ? simboloDaEsponente(std::min(l.unita[0], l.unita[1])) : "?";
+        case 5:
+        case 8:
+        case 10:
+        case 12:
+        case 14:
+            return l.unita.size() == 2 ? rapporto(std::abs(l.unita[0] - l.unita[1])) : "?";
+        case 6:
+        case 11:
+        case 13:  // the named unit times N
+            return l.unita.size() == 1 && l.fattore > 0 ? simboloDaEsponente(l.unita[0] + l.fattore) : "?";
+        default:  // 7, 9, 15, 16: the named unit divided by N
+            return l.unita.size() == 1 && l.fattore > 0 ? simboloDaEsponente(l.unita[0] - l.fattore) : "?";
     }
 }
 
@@ -99,8 +105,7 @@ private slots:
         QTest::addColumn<int>("banca");
         QTest::addColumn<int>("numero");
         for (int b = 0; b < 2; ++b)
-            for (int n = 1; n <= domandePerBanca; ++n)
-                QTest::addRow("%s %d", quiz()[b].nome, n) << b << n;
+            for (int n = 1; n <= domandePerBanca; ++n) QTest::addRow("%s %d", quiz()[b].nome, n) << b << n;
     }
 
     void ogniDomanda() {
@@ -130,7 +135,10 @@ private slots:
                 for (int n = f * 6 + 1; n <= f * 6 + 6; ++n) {
                     const Domanda& d = (*q.banca)[static_cast<std::size_t>(n - 1)];
                     const Lettura l = leggi(std::string(d.testo));
-                    const int chiave = l.unita.size() == 2 ? 99 : static_cast<int>(std::lround(std::log10(metri(*unitaDaSimbolo(d.rispostaAttesa)))));
+                    const int chiave =
+                        l.unita.size() == 2
+                            ? 99
+                            : static_cast<int>(std::lround(std::log10(metri(*unitaDaSimbolo(d.rispostaAttesa)))));
                     const int a = l.unita[0], b = l.unita.size() == 2 ? l.unita[1] : chiave;
                     coppie.insert({std::min(a, b), std::max(a, b)});
                 }
@@ -142,14 +150,16 @@ private slots:
         std::map<std::string, int> multipli, sottomultipli;
         for (const Domanda& d : bancaMultipli) ++multipli[std::string(d.rispostaAttesa)];
         for (const Domanda& d : bancaSottomultipli) ++sottomultipli[std::string(d.rispostaAttesa)];
-        const std::map<std::string, int> attesiM{{"m", 18}, {"dam", 17}, {"hm", 16}, {"km", 15}, {"10", 15}, {"100", 10}, {"1000", 5}};
-        const std::map<std::string, int> attesiS{{"mm", 18}, {"cm", 17}, {"dm", 16}, {"m", 15}, {"10", 15}, {"100", 10}, {"1000", 5}};
+        const std::map<std::string, int> attesiM{{"m", 18},  {"dam", 17}, {"hm", 16}, {"km", 15},
+                                                 {"10", 15}, {"100", 10}, {"1000", 5}};
+        const std::map<std::string, int> attesiS{{"mm", 18}, {"cm", 17},  {"dm", 16}, {"m", 15},
+                                                 {"10", 15}, {"100", 10}, {"1000", 5}};
         QCOMPARE(multipli, attesiM);
         QCOMPARE(sottomultipli, attesiS);
     }
 
     void sottomultipliSonoIMultipliTrasportati() {
-        const std::map<std::string, std::string> trasporto{{"km", "m"}, {"hm", "dm"}, {"dam", "cm"}, {"m", "mm"},
+        const std::map<std::string, std::string> trasporto{{"km", "m"},  {"hm", "dm"},   {"dam", "cm"},   {"m", "mm"},
                                                            {"10", "10"}, {"100", "100"}, {"1000", "1000"}};
         for (int i = 0; i < domandePerBanca; ++i)
             QCOMPARE(std::string(bancaSottomultipli[i].rispostaAttesa),
@@ -168,8 +178,10 @@ private slots:
         QCOMPARE(trovaDomanda(bancaMultipli, 8)->testo, std::string_view("E' più lungo  il dam o il km ?"));
         QCOMPARE(trovaDomanda(bancaMultipli, 48)->testo, std::string_view("Quante volte l' hm è più corto del km ?"));
         QCOMPARE(trovaDomanda(bancaMultipli, 95)->rispostaAttesa, std::string_view("dam"));
-        QCOMPARE(trovaDomanda(bancaMultipli, 96)->testo, std::string_view("Come si chiama la 1/10 parte del decametro ?"));
-        QCOMPARE(trovaDomanda(bancaSottomultipli, 44)->testo, std::string_view("Quante volte il mm è più corto del  dm ?"));
+        QCOMPARE(trovaDomanda(bancaMultipli, 96)->testo,
+                 std::string_view("Come si chiama la 1/10 parte del decametro ?"));
+        QCOMPARE(trovaDomanda(bancaSottomultipli, 44)->testo,
+                 std::string_view("Quante volte il mm è più corto del  dm ?"));
         QCOMPARE(trovaDomanda(bancaSottomultipli, 62)->rispostaAttesa, std::string_view("dm"));
         QCOMPARE(trovaDomanda(bancaSottomultipli, 96)->rispostaAttesa, std::string_view("mm"));
     }
@@ -184,7 +196,8 @@ private slots:
     void rispostaEsattaAllaLettera() {
         const Domanda km{1, "x ?", "km"}, mille{2, "x ?", "1000"};
         QVERIFY(rispostaEsatta("km", km));
-        for (const char* sbagliata : {"Km", "KM", " km", "km ", "", "k"}) QVERIFY2(!rispostaEsatta(sbagliata, km), sbagliata);
+        for (const char* sbagliata : {"Km", "KM", " km", "km ", "", "k"})
+            QVERIFY2(!rispostaEsatta(sbagliata, km), sbagliata);
         QVERIFY(rispostaEsatta("1000", mille));
         QVERIFY(!rispostaEsatta("1.000", mille));
     }

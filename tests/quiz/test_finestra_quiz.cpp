@@ -1,10 +1,9 @@
 // Both quiz windows as real Qt windows on the offscreen platform: whole drills played by
 // clicks, the layout against the design, keyboard use, closing and reopening.
-#include <QtTest>
-
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QtTest>
 
 #include "quiz/finestra_quiz.h"
 #include "shell/registro_finestre.h"
@@ -24,23 +23,43 @@ struct Geometria {
 
 // Every control of the quiz window as designed, in twips; the frame's children count from the frame.
 const Geometria progetto[] = {
-    {"CmdRicomincia", 8430, 4410, 3315, 525}, {"Command8", 3510, 6390, 1275, 525}, {"Command7", 3510, 5850, 1275, 525},
-    {"Command6", 2220, 6390, 1275, 525},      {"Command5", 2220, 5850, 1275, 525}, {"Command4", 510, 6930, 4275, 525},
-    {"Command3", 510, 6390, 1695, 525},       {"Command2", 510, 5850, 1695, 525},  {"CmdVerifica", 540, 5070, 7785, 540},
-    {"CmdFine", 8415, 5040, 3330, 540},       {"CmdOperazione", 510, 5100, 7785, 540}, {"Command1", 525, 5070, 7785, 540},
-    {"lblRisultato", 2940, 2280, 4275, 1335}, {"LblNumero2", 660, 870, 11055, 1185}, {"LblEsito", 540, 3630, 7785, 1320},
-    {"LblIstruzione", 420, 7770, 11355, 330}, {"LblContrassegno", 6150, 180, 4185, 495}, {"Label1", 570, 180, 11175, 495},
-    {"Label3", 570, 750, 11250, 2955},        {"Shape1", 540, 720, 11295, 1395},   {"Frame2", 8505, 5670, 3270, 1680},
-    {"LblEsercizio", 240, 960, 480, 480},     {"LblOperazione", 975, 960, 480, 480}, {"LblTempoParziale", 1695, 960, 480, 480},
-    {"LblTempoTotale", 2535, 960, 480, 480},  {"Label9", 240, 360, 3015, 255},     {"Label7", 240, 600, 3015, 255},
-    {"Line1", 840, 360, 15, 840},             {"Line2", 1560, 360, 15, 840},       {"Line4", 2400, 360, 15, 840},
+    {"CmdRicomincia", 8430, 4410, 3315, 525},
+    {"Command8", 3510, 6390, 1275, 525},
+    {"Command7", 3510, 5850, 1275, 525},
+    {"Command6", 2220, 6390, 1275, 525},
+    {"Command5", 2220, 5850, 1275, 525},
+    {"Command4", 510, 6930, 4275, 525},
+    {"Command3", 510, 6390, 1695, 525},
+    {"Command2", 510, 5850, 1695, 525},
+    {"CmdVerifica", 540, 5070, 7785, 540},
+    {"CmdFine", 8415, 5040, 3330, 540},
+    {"CmdOperazione", 510, 5100, 7785, 540},
+    {"Command1", 525, 5070, 7785, 540},
+    {"lblRisultato", 2940, 2280, 4275, 1335},
+    {"LblNumero2", 660, 870, 11055, 1185},
+    {"LblEsito", 540, 3630, 7785, 1320},
+    {"LblIstruzione", 420, 7770, 11355, 330},
+    {"LblContrassegno", 6150, 180, 4185, 495},
+    {"Label1", 570, 180, 11175, 495},
+    {"Label3", 570, 750, 11250, 2955},
+    {"Shape1", 540, 720, 11295, 1395},
+    {"Frame2", 8505, 5670, 3270, 1680},
+    {"LblEsercizio", 240, 960, 480, 480},
+    {"LblOperazione", 975, 960, 480, 480},
+    {"LblTempoParziale", 1695, 960, 480, 480},
+    {"LblTempoTotale", 2535, 960, 480, 480},
+    {"Label9", 240, 360, 3015, 255},
+    {"Label7", 240, 600, 3015, 255},
+    {"Line1", 840, 360, 15, 840},
+    {"Line2", 1560, 360, 15, 840},
+    {"Line4", 2400, 360, 15, 840},
 };
 
 // Topmost first, as the design lists them.
-const char* const impilamento[] = {"CmdRicomincia", "Command8", "Command7", "Command6", "Command5", "Command4",
-                                   "Command3", "Command2", "Frame2", "CmdVerifica", "CmdFine", "CmdOperazione",
-                                   "Command1", "lblRisultato", "LblNumero2", "LblEsito", "LblIstruzione",
-                                   "LblContrassegno", "Label1", "Shape1", "Label3"};
+const char* const impilamento[] = {
+    "CmdRicomincia", "Command8", "Command7",      "Command6",        "Command5",      "Command4", "Command3",
+    "Command2",      "Frame2",   "CmdVerifica",   "CmdFine",         "CmdOperazione", "Command1", "lblRisultato",
+    "LblNumero2",    "LblEsito", "LblIstruzione", "LblContrassegno", "Label1",        "Shape1",   "Label3"};
 
 struct Programma {
     int fine = 0;
@@ -58,7 +77,9 @@ struct Programma {
     }
 };
 
-const BancaDomande& bancaDi(Finestra f) { return f == Finestra::Multipli ? bancaMultipli : bancaSottomultipli; }
+const BancaDomande& bancaDi(Finestra f) {
+    return f == Finestra::Multipli ? bancaMultipli : bancaSottomultipli;
+}
 
 }  // namespace
 
@@ -265,8 +286,10 @@ private slots:
         for (QWidget* c : controlli) QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
         conSuggerimento.sort();
         QCOMPARE(conSuggerimento, QStringList({"LblTempoParziale", "LblTempoTotale"}));
-        QCOMPARE(w->findChild<QWidget*>("LblTempoParziale")->toolTip(), QStringLiteral("Secondi impiegati per ogni risposta"));
-        QCOMPARE(w->findChild<QWidget*>("LblTempoTotale")->toolTip(), QStringLiteral("Secondi impiegati per ogni esercizio"));
+        QCOMPARE(w->findChild<QWidget*>("LblTempoParziale")->toolTip(),
+                 QStringLiteral("Secondi impiegati per ogni risposta"));
+        QCOMPARE(w->findChild<QWidget*>("LblTempoTotale")->toolTip(),
+                 QStringLiteral("Secondi impiegati per ogni esercizio"));
         QCOMPARE(w->windowIcon().availableSizes().value(0), QSize(32, 32));
     }
 

@@ -1,7 +1,6 @@
 // The quiz engine driven through whole drills with a recording view, a fixed clock and a
 // scripted generator: situations, timing, the end of the drill, restart and reopening.
 #include <QtTest>
-
 #include <cmath>
 #include <memory>
 #include <set>
@@ -37,13 +36,15 @@ struct Banco {
         const VistaRegistrata& v = *vista;
         return classifica({v.risposteAbilitate(), v.risposteDisabilitate(), v.visibile(Pulsante::CmdVerifica),
                            v.visibile(Pulsante::CmdOperazione), v.visibile(Pulsante::CmdRicomincia),
-                           v.visibile(Pulsante::CmdFine), v.testo(Etichetta::LblIstruzione), v.testo(Etichetta::LblEsito)});
+                           v.visibile(Pulsante::CmdFine), v.testo(Etichetta::LblIstruzione),
+                           v.testo(Etichetta::LblEsito)});
     }
     std::string testo(Etichetta e) const { return vista->testo(e); }
     // The button that carries the right answer to the question shown.
     PulsanteRisposta pulsanteEsatto() const {
         for (int i = 0; i < numeroPulsantiRisposta; ++i)
-            if (motore.configurazione().didascalie[i] == *motore.rispostaAttesa()) return static_cast<PulsanteRisposta>(i);
+            if (motore.configurazione().didascalie[i] == *motore.rispostaAttesa())
+                return static_cast<PulsanteRisposta>(i);
         return PulsanteRisposta::Command2;
     }
     PulsanteRisposta pulsanteSbagliato() const {
@@ -337,11 +338,21 @@ private slots:
         b.vista->registro.clear();
         b.motore.CmdOperazione_Click();
         const auto& r = b.vista->registro;
-        const std::vector<std::string> attesi{
-            "abilitato 0 1", "abilitato 1 1", "abilitato 2 1", "abilitato 3 1", "abilitato 4 1", "abilitato 5 1",
-            "abilitato 6 1", "testo 4 2",
-            "testo 1 " + b.motore.testoDomanda(), "testo 3 Clicca sul pulsante esatto",
-            "visibile 1 0", "visibile 0 0", "testo 0 ", "visibile 3 0", "testo 2 "};
+        const std::vector<std::string> attesi{"abilitato 0 1",
+                                              "abilitato 1 1",
+                                              "abilitato 2 1",
+                                              "abilitato 3 1",
+                                              "abilitato 4 1",
+                                              "abilitato 5 1",
+                                              "abilitato 6 1",
+                                              "testo 4 2",
+                                              "testo 1 " + b.motore.testoDomanda(),
+                                              "testo 3 Clicca sul pulsante esatto",
+                                              "visibile 1 0",
+                                              "visibile 0 0",
+                                              "testo 0 ",
+                                              "visibile 3 0",
+                                              "testo 2 "};
         QCOMPARE(r, attesi);
     }
 

@@ -2,10 +2,9 @@
 // enabled or not), keys, presses and releases of every mouse button on "Info", closes from
 // the window frame and reopening. After each event the invariants must hold. The seed is
 // printed; KESTRANO_SEME=N replays it, KESTRANO_EVENTI=N sets the number of events.
-#include <QtTest>
-
 #include <QAction>
 #include <QMenu>
+#include <QtTest>
 #include <random>
 
 #include "shell/registro_finestre.h"
@@ -43,7 +42,7 @@ quint64 daAmbiente(const char* nome, quint64 predefinito) {
 // One run of the program; it ends by one of its end rules and is then replaced by a new one.
 struct Programma {
     int fine = 0;
-    bool esciScelto = false;  // "E S C I" clicked or a menu "Esci" chosen during the last event
+    bool esciScelto = false;     // "E S C I" clicked or a menu "Esci" chosen during the last event
     QSet<QObject*> sorvegliati;  // declared first: it outlives the windows the registry deletes
     std::unique_ptr<RegistroFinestre> registro = std::make_unique<RegistroFinestre>([this] { ++fine; });
 
@@ -57,7 +56,8 @@ struct Programma {
             sorvegliati.insert(w);
             QObject::connect(w, &QObject::destroyed, w, [this, w] { sorvegliati.remove(w); });
             for (QAction* a : w->findChildren<QAction*>())
-                if (a->text() == QLatin1String("Esci")) QObject::connect(a, &QAction::triggered, [this] { esciScelto = true; });
+                if (a->text() == QLatin1String("Esci"))
+                    QObject::connect(a, &QAction::triggered, [this] { esciScelto = true; });
             if (auto* esci = pulsanteDi(w, "Command9"))
                 QObject::connect(esci, &QPushButton::clicked, [this] { esciScelto = true; });
         }
@@ -101,15 +101,22 @@ private slots:
                 const auto controlli = finestra->findChildren<QWidget*>();
                 QWidget* c = controlli[tira(static_cast<int>(controlli.size()))];
                 const QRect r = c->rect();
-                const QPoint punto = c->mapTo(finestra, QPoint(r.left() + tira(std::max(1, r.width())),
-                                                               r.top() + tira(std::max(1, r.height()))));
+                const QPoint punto = c->mapTo(
+                    finestra, QPoint(r.left() + tira(std::max(1, r.width())), r.top() + tira(std::max(1, r.height()))));
                 evento = "click " + c->objectName();
                 QTest::mouseClick(qw, Qt::LeftButton, {}, punto);
             } else if (tipo < 80) {
-                static const std::pair<int, Qt::KeyboardModifiers> tasti[] = {
-                    {Qt::Key_Tab, {}},     {Qt::Key_Tab, Qt::ShiftModifier}, {Qt::Key_Space, {}}, {Qt::Key_Return, {}},
-                    {Qt::Key_Enter, {}},   {Qt::Key_F, Qt::AltModifier},     {Qt::Key_Escape, {}}, {Qt::Key_E, {}},
-                    {Qt::Key_A, {}},       {Qt::Key_Down, {}},               {Qt::Key_F4, Qt::AltModifier}};
+                static const std::pair<int, Qt::KeyboardModifiers> tasti[] = {{Qt::Key_Tab, {}},
+                                                                              {Qt::Key_Tab, Qt::ShiftModifier},
+                                                                              {Qt::Key_Space, {}},
+                                                                              {Qt::Key_Return, {}},
+                                                                              {Qt::Key_Enter, {}},
+                                                                              {Qt::Key_F, Qt::AltModifier},
+                                                                              {Qt::Key_Escape, {}},
+                                                                              {Qt::Key_E, {}},
+                                                                              {Qt::Key_A, {}},
+                                                                              {Qt::Key_Down, {}},
+                                                                              {Qt::Key_F4, Qt::AltModifier}};
                 const auto& [tasto, modificatori] = tasti[tira(std::size(tasti))];
                 evento = QStringLiteral("key %1").arg(tasto);
                 if (QWidget* popup = QApplication::activePopupWidget())
@@ -184,7 +191,8 @@ private slots:
                              for (auto it = conteggio.cbegin(); it != conteggio.cend(); ++it)
                                  l << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
                              return l;
-                         }()).join(", ")));
+                         }())
+                             .join(", ")));
         // A walk long enough reaches every situation; one that does not is not exercising the quiz.
         if (eventi >= 50000) QCOMPARE(situazioniViste.size(), 5);
     }

@@ -1,11 +1,10 @@
 // The start window, the info window and the lifecycle of all four windows, on the offscreen
 // platform: every row of the lifecycle, the end rules and the "Info" press-and-hold.
-#include <QtTest>
-
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QtTest>
 
 #include "shell/registro_finestre.h"
 #include "support/gui.h"
@@ -46,7 +45,8 @@ private slots:
     void avvio() {
         Programma p;
         QVERIFY(p.registro.caricata(Finestra::InizioMultpli));
-        for (Finestra f : {Finestra::Multipli, Finestra::Sottomultipli, Finestra::WWW}) QVERIFY(!p.registro.caricata(f));
+        for (Finestra f : {Finestra::Multipli, Finestra::Sottomultipli, Finestra::WWW})
+            QVERIFY(!p.registro.caricata(f));
         QVERIFY(!p.registro.motore(Finestra::Multipli));
         QWidget* w = p.inizio();
         QCOMPARE(w->windowTitle(), QStringLiteral("Gli obiettivi dell'addizione"));
@@ -232,7 +232,8 @@ private slots:
         QCOMPARE(w->findChild<QWidget*>("Label1")->y(), 27);
         // No focusable control, and keys do nothing.
         for (QWidget* c : w->findChildren<QWidget*>("", Qt::FindChildrenRecursively))
-            if (c->parentWidget() && c->parentWidget()->objectName() == "FrmWWW_area") QCOMPARE(c->focusPolicy(), Qt::NoFocus);
+            if (c->parentWidget() && c->parentWidget()->objectName() == "FrmWWW_area")
+                QCOMPARE(c->focusPolicy(), Qt::NoFocus);
         QTest::keyClick(w, Qt::Key_Escape);
         QTest::keyClick(w, Qt::Key_Space);
         QVERIFY(p.registro.caricata(Finestra::WWW));

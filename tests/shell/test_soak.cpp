@@ -2,10 +2,10 @@
 // widgets and objects comes back to where it was, and memory stays flat. Under the sanitizer
 // build LeakSanitizer checks at exit that nothing was lost; its quarantine makes RSS
 // meaningless there, so the RSS bound is checked in the plain build only.
-#include <QtTest>
-
-#include <fstream>
 #include <unistd.h>
+
+#include <QtTest>
+#include <fstream>
 
 #include "shell/registro_finestre.h"
 #include "support/avvisi.h"

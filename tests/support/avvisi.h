@@ -16,6 +16,8 @@ inline void filtraAvvisi(QtMsgType tipo, const QMessageLogContext& contesto, con
     gestorePrecedente()(tipo, contesto, testo);
 }
 
-inline void silenziaAvvisiOffscreen() { gestorePrecedente() = qInstallMessageHandler(filtraAvvisi); }
+inline void silenziaAvvisiOffscreen() {
+    gestorePrecedente() = qInstallMessageHandler(filtraAvvisi);
+}
 
 }  // namespace kestrano::test

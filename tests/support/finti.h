@@ -17,8 +17,10 @@ class VistaRegistrata final : public VistaQuiz {
 public:
     // A freshly built window: every label empty, every button visible and enabled.
     std::map<Etichetta, std::string> didascalie;
-    std::map<Pulsante, bool> visibili{{Pulsante::CmdVerifica, true}, {Pulsante::CmdOperazione, true},
-                                      {Pulsante::CmdRicomincia, true}, {Pulsante::CmdFine, true}};
+    std::map<Pulsante, bool> visibili{{Pulsante::CmdVerifica, true},
+                                      {Pulsante::CmdOperazione, true},
+                                      {Pulsante::CmdRicomincia, true},
+                                      {Pulsante::CmdFine, true}};
     std::map<PulsanteRisposta, bool> abilitati;
     ColoreRgb sfondoFrame2{255, 192, 192};
     int chiusure = 0;

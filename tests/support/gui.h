@@ -1,10 +1,9 @@
 // Helpers for the window tests: find controls by name, read what the pupil sees, click.
 #pragma once
 
-#include <QtTest>
-
 #include <QPushButton>
 #include <QWidget>
+#include <QtTest>
 
 #include "content/banche.h"
 #include "support/situazioni.h"
