@@ -47,16 +47,6 @@ void clicca(QWidget* b) {
     QCoreApplication::sendEvent(b, &su);
 }
 
-class VistaMuta final : public VistaQuiz {
-public:
-    void impostaDidascalia(Etichetta, std::string_view) override {}
-    void impostaVisibile(Pulsante, bool) override {}
-    void impostaAbilitato(PulsanteRisposta, bool) override {}
-    void impostaSfondoFrame2(ColoreRgb) override {}
-    void chiudiFinestra() override {}
-    void terminaProgramma() override {}
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -113,7 +103,7 @@ int main(int argc, char** argv) {
     // A whole drill through the engine alone, with the real clock and generator.
     OrologioDiSistema orologio;
     GeneratoreSplitMix generatore;
-    VistaMuta vista;
+    VistaNulla vista;
     MotoreQuiz motore(configurazioneMultipli, orologio, generatore);
     motore.collegaVista(&vista);
     for (int i = 0; i < volte; ++i) {

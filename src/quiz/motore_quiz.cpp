@@ -7,19 +7,6 @@ namespace kestrano {
 
 namespace {
 
-// Stands in for the window while none is attached, so an engine call never needs a check.
-class VistaAssente final : public VistaQuiz {
-public:
-    void impostaDidascalia(Etichetta, std::string_view) override {}
-    void impostaVisibile(Pulsante, bool) override {}
-    void impostaAbilitato(PulsanteRisposta, bool) override {}
-    void impostaSfondoFrame2(ColoreRgb) override {}
-    void chiudiFinestra() override {}
-    void terminaProgramma() override {}
-};
-
-VistaAssente vistaAssente;
-
 constexpr float secondiInUnGiorno = 86400.0f;
 
 }  // namespace
@@ -36,7 +23,7 @@ void MotoreQuiz::collegaVista(VistaQuiz* vista) {
 }
 
 VistaQuiz& MotoreQuiz::v() {
-    return vista_ ? *vista_ : vistaAssente;
+    return vista_ ? *vista_ : nessunaVista_;
 }
 
 void MotoreQuiz::Form_Load() {

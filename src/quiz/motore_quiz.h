@@ -77,6 +77,7 @@ private:
     Orologio& orologio_;
     GeneratoreCasuale& generatore_;
     VistaQuiz* vista_ = nullptr;
+    VistaNulla nessunaVista_;  // stands in while no window is attached, so no call needs a check
 
     std::int16_t contatore_ = 0;
     float numeroDomanda_ = 0.0f;

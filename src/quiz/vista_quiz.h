@@ -40,4 +40,15 @@ public:
     virtual void terminaProgramma() = 0;
 };
 
+// A view that shows nothing: the engine's stand-in while no window is attached.
+class VistaNulla final : public VistaQuiz {
+public:
+    void impostaDidascalia(Etichetta, std::string_view) override {}
+    void impostaVisibile(Pulsante, bool) override {}
+    void impostaAbilitato(PulsanteRisposta, bool) override {}
+    void impostaSfondoFrame2(ColoreRgb) override {}
+    void chiudiFinestra() override {}
+    void terminaProgramma() override {}
+};
+
 }  // namespace kestrano
