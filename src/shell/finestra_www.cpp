@@ -35,9 +35,7 @@ FinestraWWW::FinestraWWW(std::function<void()> chiudi)
     setFixedSize(sizeHint());
     setFocusPolicy(Qt::NoFocus);
     // Closing from the window frame unloads it, as a click on the background does.
-    allaRichiestaDiChiusura = [this] {
-        if (chiudi_) chiudi_();
-    };
+    allaRichiestaDiChiusura = chiudi_;
 }
 
 void FinestraWWW::Form_Load() {
