@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "quiz/motore_quiz.h"
+#include "shell/avvio.h"
 #include "shell/registro_finestre.h"
 #include "ui/finestra_classica.h"
 
@@ -33,6 +34,7 @@ void clicca(QWidget* finestra, const char* nome) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    preparaApplicazione();
     const QString cartella = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(cartella);
     RegistroFinestre registro([] {});

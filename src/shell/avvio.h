@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "shell/registro_finestre.h"
+#include "ui/stile_classico.h"
 
 namespace kestrano {
 
@@ -21,6 +22,7 @@ inline void preparaApplicazione() {
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     // The windows' own rules decide when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new ui::StileClassico);
 }
 
 }  // namespace kestrano

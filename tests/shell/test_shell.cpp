@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QtTest>
 
+#include "shell/avvio.h"
 #include "shell/registro_finestre.h"
 #include "support/gui.h"
 #include "ui/finestra_classica.h"
@@ -42,6 +43,21 @@ class TestShell : public QObject {
     Q_OBJECT
 
 private slots:
+    // The tests run the program as main sets it up.
+    void initTestCase() { preparaApplicazione(); }
+
+    void stileDelProgramma() {
+        QCOMPARE(QApplication::applicationName(), QStringLiteral("kestrano"));
+        QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
+        QVERIFY(!QApplication::quitOnLastWindowClosed());
+        QStyle* stile = QApplication::style();
+        QVERIFY(dynamic_cast<ui::StileClassico*>(stile));
+        // Only the menu bar's overflow icons are left out; the platform style gives the rest.
+        QVERIFY(stile->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).isNull());
+        QVERIFY(stile->standardIcon(QStyle::SP_ToolBarVerticalExtensionButton).isNull());
+        QVERIFY(!stile->standardIcon(QStyle::SP_ArrowDown).isNull());
+    }
+
     void avvio() {
         Programma p;
         QVERIFY(p.registro.caricata(Finestra::InizioMultpli));
