@@ -5,12 +5,6 @@
 
 namespace kestrano {
 
-namespace {
-
-constexpr float secondiInUnGiorno = 86400.0f;
-
-}  // namespace
-
 std::string testoNumero(float valore) {
     return std::to_string(static_cast<long long>(valore));
 }
@@ -54,6 +48,7 @@ void MotoreQuiz::visualizza() {
     }
     v().impostaDidascalia(Etichetta::LblNumero2, testoDomanda_);
     oraInizio_ = orologio_.secondiDaMezzanotte();
+    inizioStabile_ = orologio_.secondiStabili();
     v().impostaDidascalia(Etichetta::LblIstruzione, testoCliccaEsatto);
 }
 
@@ -94,11 +89,9 @@ void MotoreQuiz::verificaRisposta() {
         v().impostaDidascalia(Etichetta::LblIstruzione, testoCliccaNuovaDomanda);
     }
     oraVerifica_ = orologio_.secondiDaMezzanotte();
-    float trascorsi = oraVerifica_ - oraInizio_;
-    // The clock starts again from 0 at midnight: an answer that spans it would come out
-    // negative, so it gets the day back.
-    if (trascorsi < 0.0f) trascorsi += secondiInUnGiorno;
-    tempoParziale_ = std::floor(trascorsi);
+    // The time of day jumps at midnight, at the changes of summer time and whenever the clock
+    // is set, so the seconds are counted on the steady clock, read beside each time of day.
+    tempoParziale_ = static_cast<float>(std::floor(orologio_.secondiStabili() - inizioStabile_));
     v().impostaDidascalia(Etichetta::LblTempoParziale, testoNumero(tempoParziale_));
     tempoTotale_ = tempoTotale_ + tempoParziale_;
     v().impostaDidascalia(Etichetta::LblTempoTotale, testoNumero(tempoTotale_));

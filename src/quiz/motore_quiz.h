@@ -85,6 +85,7 @@ private:
     std::optional<std::string> rispostaAttesa_;
     std::string risposta_;
     float oraInizio_ = 0.0f;
+    double inizioStabile_ = 0.0;  // the steady reading taken with oraInizio_
     float oraVerifica_ = 0.0f;
     float tempoParziale_ = 0.0f;
     float tempoTotale_ = 0.0f;

@@ -1,4 +1,4 @@
-// Local time of day from the system clock.
+// Local time of day from the system clock; the steady count from the monotonic clock.
 #include "quiz/orologio.h"
 
 #include <chrono>
@@ -16,6 +16,11 @@ float OrologioDiSistema::secondiDaMezzanotte() {
     const double secondi =
         locale.tm_hour * 3600.0 + locale.tm_min * 60.0 + locale.tm_sec + static_cast<double>(frazione.count()) / 1e6;
     return static_cast<float>(secondi);
+}
+
+double OrologioDiSistema::secondiStabili() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace kestrano

@@ -146,57 +146,65 @@ private slots:
     }
 
     void tempoParzialeArrotondatoInBasso_data() {
-        QTest::addColumn<float>("mostrata");
-        QTest::addColumn<float>("verificata");
+        QTest::addColumn<float>("mostrata");  // time of day the question is shown
+        QTest::addColumn<double>("reali");    // real seconds until "Verifica"
+        QTest::addColumn<float>("salto");     // how far the wall clock is set meanwhile
         QTest::addColumn<QString>("atteso");
-        QTest::newRow("7.65 s") << 100.25f << 107.9f << "7";
-        QTest::newRow("0.4 s") << 100.0f << 100.4f << "0";
-        QTest::newRow("same instant") << 300.0f << 300.0f << "0";
-        // Across midnight the clock restarts from 0: the day is added back.
-        QTest::newRow("across midnight") << 86399.5f << 3.25f << "3";
-        QTest::newRow("just past midnight") << 86399.9f << 0.0f << "0";
+        QTest::newRow("7.65 s") << 100.25f << 7.65 << 0.0f << "7";
+        QTest::newRow("0.4 s") << 100.0f << 0.4 << 0.0f << "0";
+        QTest::newRow("same instant") << 300.0f << 0.0 << 0.0f << "0";
+        // The time of day restarts from 0 at midnight; the real seconds are counted.
+        QTest::newRow("across midnight") << 86399.5f << 3.75 << 0.0f << "3";
+        QTest::newRow("just past midnight") << 86399.9f << 0.1 << 0.0f << "0";
+        // 01:59:58 on the day summer time starts: the clock goes from 01:59:59 to 03:00:00.
+        QTest::newRow("summer time starts") << 7198.0f << 3.2 << 3600.0f << "3";
+        // 02:59:30 summer time to 02:00:10 winter time: 40 real seconds.
+        QTest::newRow("summer time ends") << 10770.0f << 40.0 << -3600.0f << "40";
+        QTest::newRow("clock set back 10 s") << 1000.0f << 8.5 << -10.0f << "8";
+        QTest::newRow("clock set forward 1 h") << 1000.0f << 8.5 << 3600.0f << "8";
+        QTest::newRow("more than a day") << 1000.0f << 90000.5 << 0.0f << "90000";
     }
 
     void tempoParzialeArrotondatoInBasso() {
         QFETCH(float, mostrata);
-        QFETCH(float, verificata);
+        QFETCH(double, reali);
+        QFETCH(float, salto);
         QFETCH(QString, atteso);
         Banco b;
         b.orologio.ora = mostrata;
         b.apri();
         b.motore.Command2_Click();
-        b.orologio.ora = verificata;
+        b.orologio.passa(reali);
+        b.orologio.ora += salto;
         b.motore.CmdVerifica_Click();
         QCOMPARE(QString::fromStdString(b.testo(Etichetta::LblTempoParziale)), atteso);
         QCOMPARE(QString::fromStdString(b.testo(Etichetta::LblTempoTotale)), atteso);
-        QVERIFY(b.motore.tempoParziale() >= 0.0f);
+        // The time-of-day readings keep their meaning.
+        QCOMPARE(b.motore.oraInizio(), mostrata);
+        QCOMPARE(b.motore.oraVerifica(), b.orologio.ora);
     }
 
     void totaleSommaOgniRisposta() {
         Banco b;
-        float ora = 1000.0f;
-        b.orologio.ora = ora;
+        b.orologio.ora = 1000.0f;
         b.apri();
         for (auto [secondi, totale] : {std::pair{5, "5"}, std::pair{0, "5"}, std::pair{12, "17"}}) {
-            b.orologio.ora = ora;
             if (b.vista->visibile(Pulsante::CmdOperazione)) b.motore.CmdOperazione_Click();
             b.motore.Command3_Click();
-            ora += static_cast<float>(secondi) + 0.5f;
-            b.orologio.ora = ora;
+            b.orologio.passa(secondi + 0.5);
             b.motore.CmdVerifica_Click();
             QCOMPARE(b.testo(Etichetta::LblTempoParziale), std::to_string(secondi));
             QCOMPARE(b.testo(Etichetta::LblTempoTotale), std::string(totale));
             // Time after the verification is not counted.
-            ora += 30.0f;
+            b.orologio.passa(30.0);
         }
     }
 
-    // Drives an opened engine to the Over situation, question 96 shown at `ora96`.
-    static void finoAllaNovantaseiesima(Banco& b, float ora96) {
+    // Drives an opened engine to question 96, shown at the clock's present reading.
+    static void finoAllaNovantaseiesima(Banco& b) {
         for (int turno = 1; turno < 96; ++turno) {
             b.motore.Command2_Click();
             b.motore.CmdVerifica_Click();
-            if (turno == 95) b.orologio.ora = ora96;
             b.motore.CmdOperazione_Click();
         }
         QCOMPARE(b.motore.contatore(), std::int16_t{96});
@@ -206,16 +214,17 @@ private slots:
         Banco b;
         b.generatore.ripeti = GeneratoreCopione::per(1);
         b.apri();
-        finoAllaNovantaseiesima(b, 200.0f);
+        b.orologio.ora = 200.0f;
+        finoAllaNovantaseiesima(b);
         const float totalePrima = b.motore.tempoTotale();
         b.motore.Command8_Click();
-        b.orologio.ora = 206.5f;
+        b.orologio.passa(6.5);
         b.motore.CmdVerifica_Click();
         QCOMPARE(b.situazione(), Situazione::Finita);
         QCOMPARE(b.testo(Etichetta::LblTempoParziale), std::string("6"));
         QCOMPARE(b.motore.tempoTotale(), totalePrima + 6.0f);
         QCOMPARE(b.testo(Etichetta::LblEsito), std::string(testoEsatto));
-        b.orologio.ora = 210.2f;
+        b.orologio.passa(3.7);
         b.motore.CmdVerifica_Click();
         QCOMPARE(b.situazione(), Situazione::Finita);
         QCOMPARE(b.testo(Etichetta::LblTempoParziale), std::string("10"));
@@ -226,11 +235,10 @@ private slots:
 
     void ricominciaTieneIlTotale() {
         Banco b;
-        b.orologio.ora = 0.0f;
         b.apri();
-        finoAllaNovantaseiesima(b, 50.0f);
+        finoAllaNovantaseiesima(b);
         b.motore.Command2_Click();
-        b.orologio.ora = 59.0f;
+        b.orologio.passa(9.0);
         b.motore.CmdVerifica_Click();
         const std::string parziale = b.testo(Etichetta::LblTempoParziale), totale = b.testo(Etichetta::LblTempoTotale);
         QCOMPARE(parziale, std::string("9"));
@@ -243,7 +251,7 @@ private slots:
         QCOMPARE(b.testo(Etichetta::LblTempoParziale), parziale);
         QCOMPARE(b.testo(Etichetta::LblTempoTotale), totale);
         b.motore.Command2_Click();
-        b.orologio.ora = 63.0f;
+        b.orologio.passa(4.0);
         b.motore.CmdVerifica_Click();
         QCOMPARE(b.testo(Etichetta::LblTempoTotale), testoNumero(b.motore.tempoTotale()));
         QCOMPARE(b.motore.tempoTotale(), std::stof(totale) + 4.0f);
@@ -251,25 +259,24 @@ private slots:
 
     void riaperturaRicominciaDaUnoColTotale() {
         Banco b;
-        b.orologio.ora = 10.0f;
         b.apri();
         b.motore.Command4_Click();
-        b.orologio.ora = 18.0f;
+        b.orologio.passa(8.0);
         b.motore.CmdVerifica_Click();
         b.motore.CmdOperazione_Click();
         b.motore.Command4_Click();
-        b.orologio.ora = 20.0f;
+        b.orologio.passa(2.0);
         b.motore.CmdVerifica_Click();
         QCOMPARE(b.vista->chiusure, 0);
         b.motore.CmdFine_Click();
         QCOMPARE(b.vista->chiusure, 1);
-        b.orologio.ora = 100.0f;
+        b.orologio.passa(80.0);
         b.apri();
         QCOMPARE(b.situazione(), Situazione::Aperta);
         QCOMPARE(b.testo(Etichetta::LblOperazione), std::string("1"));
         QCOMPARE(b.testo(Etichetta::LblTempoTotale), std::string());
         b.motore.Command4_Click();
-        b.orologio.ora = 103.0f;
+        b.orologio.passa(3.0);
         b.motore.CmdVerifica_Click();
         QCOMPARE(b.testo(Etichetta::LblTempoTotale), std::string("13"));
     }
@@ -384,6 +391,8 @@ private slots:
         OrologioDiSistema orologio;
         const float ora = orologio.secondiDaMezzanotte();
         QVERIFY(ora >= 0.0f && ora < 86400.0f);
+        const double stabile = orologio.secondiStabili();
+        QVERIFY(orologio.secondiStabili() >= stabile);
         GeneratoreSplitMix g;
         for (float seme : {0.0f, 1.0f, 43200.5f, 86399.99f}) {
             g.reinizializza(seme);

@@ -2,6 +2,7 @@
 // that reads what the test sets, and a generator that replays scripted values.
 #pragma once
 
+#include <cmath>
 #include <deque>
 #include <map>
 #include <string>
@@ -66,13 +67,21 @@ public:
     void terminaProgramma() override { ++terminazioni; }
 };
 
+// The time of day reads `ora`; the steady count reads `stabile`. passa() lets real time go by
+// (the time of day wraps at midnight); setting `ora` alone moves only the wall clock.
 class OrologioFisso final : public Orologio {
 public:
     float ora = 0.0f;
+    double stabile = 1.0e6;
     int letture = 0;
     float secondiDaMezzanotte() override {
         ++letture;
         return ora;
+    }
+    double secondiStabili() override { return stabile; }
+    void passa(double secondi) {
+        stabile += secondi;
+        ora = static_cast<float>(std::fmod(static_cast<double>(ora) + secondi, 86400.0));
     }
 };
 
