@@ -18,4 +18,5 @@ installa_mancanti() {
 pacchetti_programma=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core)
 # What the tests need on top: a real X server, a way to click in it, a tracer, readelf, and
 # the validators and tools of the packaging check.
-pacchetti_test=(xvfb xauth xdotool x11-utils strace binutils file desktop-file-utils appstream dpkg-dev)
+pacchetti_test=(qt6-base-private-dev xvfb xauth xdotool x11-utils strace binutils file desktop-file-utils appstream
+    dpkg-dev)

@@ -69,7 +69,7 @@ void FinestraQuiz::Form_Load() {
 }
 
 void FinestraQuiz::impostaDidascalia(Etichetta etichetta, std::string_view testo) {
-    etichette_[indice(etichetta)]->impostaTesto(ui::testoQt(testo));
+    etichette_[indice(etichetta)]->impostaTesto(ui::testoQt(testo), ui::testoQt(formaParlata(testo)));
 }
 
 void FinestraQuiz::impostaVisibile(Pulsante pulsante, bool visibile) {

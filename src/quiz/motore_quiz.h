@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "quiz/configurazione_quiz.h"
 #include "quiz/generatore_casuale.h"
@@ -22,6 +23,15 @@ inline constexpr std::string_view testoCliccaVerifica = "Clicca sul pulsante Ver
 inline constexpr std::string_view testoCliccaNuovaDomanda = "Clicca sul pulsante Visualizza nuova domanda";
 inline constexpr std::string_view testoEsatto = "E  s  a  t  t  o";  // two blanks between letters
 inline constexpr std::string_view testoErrato = "E  r  r  a  t  o";
+// What a screen reader says for the outcomes, which are spaced out on screen.
+inline constexpr std::pair<std::string_view, std::string_view> formeParlate[] = {{testoEsatto, "Esatto"},
+                                                                                 {testoErrato, "Errato"}};
+// The spoken form of a text the engine writes, or empty where the text speaks for itself.
+constexpr std::string_view formaParlata(std::string_view testo) {
+    for (const auto& [mostrato, parlato] : formeParlate)
+        if (mostrato == testo) return parlato;
+    return {};
+}
 inline constexpr ColoreRgb coloreFrame2Caricato{225, 255, 225};
 
 class MotoreQuiz {

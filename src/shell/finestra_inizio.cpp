@@ -22,7 +22,7 @@ constexpr Colore viola = rgb(255, 128, 255), lilla = rgb(192, 192, 255), blu = r
 constexpr std::array<DescrizioneControllo, 12> tabella{{
     // name           caption                                   left   top  width height font          face  tab
     pulsante("Command7", "Info",                                4590, 6630, 6675,  315, arial12,       viola, 8),
-    pulsante("Command9", "E S C I",                             4590, 5700, 6690,  705, sansSerif825,  viola, 7),
+    pulsante("Command9", "E S C I",                             4590, 5700, 6690,  705, sansSerif825,  viola, 7).detta("Esci"),
     pulsante("Command2", "IL METRO E I SUOI  SOTTOMULTIPLI",    4590, 4350, 4770,  705, arial12,       viola, 2),
     pulsante("Command1", "IL METRO E I SUOI MULTIPLI",          4590, 3060, 4770,  705, arial12,       viola, 0),
     // Never made visible, so never reached by mouse or keyboard.

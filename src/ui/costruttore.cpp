@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/accessibilita.h"
 #include "ui/etichetta_classica.h"
 #include "ui/forme.h"
 #include "ui/misure.h"
@@ -68,7 +69,14 @@ ControlliCostruiti costruisci(QWidget* area, std::span<const DescrizioneControll
             w->setObjectName(testoQt(d.nome));
             w->setGeometry(geometria(d));
             w->setFont(qFont(d.carattere));
-            w->setAccessibleName(d.didascalia.empty() ? testoQt(d.nome) : testoQt(d.didascalia));
+            // A screen reader hears what the control shows, never its name: captions speak for
+            // themselves (the frame's is its name as a group), spaced-out ones by their spoken
+            // form; decorations and controls that never show are left out.
+            if (!d.parlata.empty()) w->setAccessibleName(testoQt(d.parlata));
+            if (d.tipo == Tipo::cornice) w->setAccessibleName(testoQt(d.didascalia));
+            if (d.decorativo || !d.visibile || d.tipo == Tipo::forma || d.tipo == Tipo::linea ||
+                d.tipo == Tipo::immagine)
+                escludiDallAlbero(w);
             if (!d.suggerimento.empty()) w->setToolTip(testoQt(d.suggerimento));
             if (d.tipo != Tipo::pulsante) w->setFocusPolicy(Qt::NoFocus);
             w->setEnabled(d.abilitato);

@@ -1,4 +1,4 @@
-// Painting of the classic label.
+// Painting of the classic label, and its text as assistive technology reads it.
 #include "ui/etichetta_classica.h"
 
 #include <QMouseEvent>
@@ -8,14 +8,18 @@ namespace kestrano::ui {
 
 EtichettaClassica::EtichettaClassica(const QString& testo, Qt::Alignment allineamento, QColor coloreTesto,
                                      QWidget* genitore)
-    : QWidget(genitore), testo_(testo), allineamento_(allineamento), coloreTesto_(coloreTesto) {
+    : QLabel(genitore), coloreTesto_(coloreTesto) {
+    setTextFormat(Qt::PlainText);
+    setAlignment(allineamento | Qt::AlignTop);
     setFocusPolicy(Qt::NoFocus);
+    setText(testo);
 }
 
-void EtichettaClassica::impostaTesto(const QString& testo) {
-    if (testo == testo_) return;
-    testo_ = testo;
-    update();
+void EtichettaClassica::impostaTesto(const QString& testo, const QString& parlato) {
+    // Both notify assistive technology of a change; the spoken form goes last, so that the
+    // last notice already carries the name a screen reader should say.
+    setText(testo);
+    setAccessibleName(parlato);
 }
 
 void EtichettaClassica::impostaSfondo(QColor sfondo) {
@@ -27,11 +31,11 @@ void EtichettaClassica::impostaSfondo(QColor sfondo) {
 void EtichettaClassica::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (sfondo_.isValid()) p.fillRect(rect(), sfondo_);
-    if (testo_.isEmpty()) return;
+    if (text().isEmpty()) return;
     p.setFont(font());
     p.setPen(coloreTesto_);
     p.setClipRect(rect());
-    p.drawText(rect(), static_cast<int>(allineamento_ | Qt::AlignTop) | Qt::TextWordWrap, testo_);
+    p.drawText(rect(), static_cast<int>(alignment()) | Qt::TextWordWrap, text());
 }
 
 void EtichettaClassica::mousePressEvent(QMouseEvent* evento) {

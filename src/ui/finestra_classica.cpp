@@ -5,13 +5,16 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+#include "ui/accessibilita.h"
+#include "ui/area_client.h"
 #include "ui/icona_xpm.h"
 #include "ui/misure.h"
 
 namespace kestrano::ui {
 
 FinestraClassica::FinestraClassica(const DescrizioneFinestra& finestra, std::span<const DescrizioneControllo> tabella)
-    : QMainWindow(nullptr), tabella_(tabella), area_(new QWidget(this)) {
+    : QMainWindow(nullptr), tabella_(tabella), area_(new AreaClient(this)) {
+    preparaAccessibilita();
     setObjectName(testoQt(finestra.nome));
     setWindowTitle(testoQt(finestra.titolo));
     setWindowIcon(QIcon(QPixmap(iconaXpm)));

@@ -29,6 +29,8 @@ struct DescrizioneControllo {
     std::string_view suggerimento = {};  // tooltip
     int spessoreBordo = 0;               // shapes: outline width in pixels
     std::string_view contenitore = {};   // the frame holding it; empty: the client area
+    std::string_view parlata = {};       // what a screen reader says for a spaced-out caption
+    bool decorativo = false;             // nothing to read or use: left out for screen readers
 
     constexpr DescrizioneControllo in(std::string_view cornice) const {
         DescrizioneControllo d = *this;
@@ -48,6 +50,16 @@ struct DescrizioneControllo {
     constexpr DescrizioneControllo conSuggerimento(std::string_view testo) const {
         DescrizioneControllo d = *this;
         d.suggerimento = testo;
+        return d;
+    }
+    constexpr DescrizioneControllo detta(std::string_view testo) const {
+        DescrizioneControllo d = *this;
+        d.parlata = testo;
+        return d;
+    }
+    constexpr DescrizioneControllo decorazione() const {
+        DescrizioneControllo d = *this;
+        d.decorativo = true;
         return d;
     }
 };

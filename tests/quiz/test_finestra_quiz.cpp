@@ -7,6 +7,7 @@
 
 #include "quiz/finestra_quiz.h"
 #include "shell/registro_finestre.h"
+#include "support/accessibile.h"
 #include "support/gui.h"
 
 using namespace kestrano;
@@ -97,26 +98,43 @@ private slots:
     void esercizioCliccato() {
         QFETCH(int, finestra);
         const auto f = static_cast<Finestra>(finestra);
+        Ascolto ascolto;
         Programma p;
         QWidget* w = p.apri(f);
         QCOMPARE(situazioneDi(w), Situazione::Aperta);
+        // A screen reader reads each label as static text, with what it shows.
+        QCOMPARE(accessibile(w, "LblNumero2")->role(), QAccessible::StaticText);
+        QCOMPARE(nomeAccessibile(w, "LblIstruzione"), QStringLiteral("Clicca sul pulsante esatto"));
         QCOMPARE(testoDi(w, "LblOperazione"), QStringLiteral("1"));
         QCOMPARE(testoDi(w, "LblTempoParziale"), QString());
         for (int turno = 1; turno <= 96; ++turno) {
             QCOMPARE(testoDi(w, "LblOperazione"), QString::number(turno));
             const QString chiave = chiaveMostrata(w, bancaDi(f));
             QVERIFY2(!chiave.isEmpty(), qPrintable(testoDi(w, "LblNumero2")));
+            QCOMPARE(nomeAccessibile(w, "LblNumero2"), testoDi(w, "LblNumero2"));
+            QCOMPARE(nomeAccessibile(w, "LblOperazione"), QString::number(turno));
             const char* giusto = pulsanteCon(w, chiave);
             QVERIFY(giusto);
             clicca(w, giusto);
             QCOMPARE(testoDi(w, "lblRisultato"), chiave);
             QCOMPARE(situazioneDi(w), Situazione::Scelta);
+            QCOMPARE(nomeAccessibile(w, "lblRisultato"), chiave);
+            ascolto.svuota();
             clicca(w, "CmdVerifica");
             QCOMPARE(testoDi(w, "LblEsito"), QStringLiteral("E  s  a  t  t  o"));
+            // The outcome is heard as the word, and its arrival is notified.
+            QCOMPARE(nomeAccessibile(w, "LblEsito"), QStringLiteral("Esatto"));
+            QVERIFY(ascolto.quanti(w, "LblEsito", QAccessible::NameChanged) >= 1);
+            QCOMPARE(nomeAccessibile(w, "LblTempoTotale"), testoDi(w, "LblTempoTotale"));
             if (turno < 96) {
                 QCOMPARE(situazioneDi(w), Situazione::Verificata);
+                ascolto.svuota();
                 clicca(w, "CmdOperazione");
                 QCOMPARE(situazioneDi(w), Situazione::InAttesa);
+                QVERIFY(ascolto.quanti(w, "LblOperazione", QAccessible::NameChanged) >= 1);
+                QVERIFY(ascolto.quanti(w, "LblEsito", QAccessible::NameChanged) >= 1);
+                // Each new question is announced, even one drawn twice in a row.
+                QVERIFY(ascolto.quanti(w, "LblNumero2", QAccessible::NameChanged) >= 1);
             }
         }
         QCOMPARE(situazioneDi(w), Situazione::Finita);
@@ -135,6 +153,12 @@ private slots:
             }
         clicca(w, "CmdVerifica");
         QCOMPARE(testoDi(w, "LblEsito"), QStringLiteral("E  r  r  a  t  o"));
+        QCOMPARE(nomeAccessibile(w, "LblEsito"), QStringLiteral("Errato"));
+        // Reopened, the fresh labels read empty again.
+        w->close();
+        w = p.apri(f);
+        QCOMPARE(nomeAccessibile(w, "LblEsito"), QString());
+        QCOMPARE(nomeAccessibile(w, "LblOperazione"), QStringLiteral("1"));
         QCOMPARE(p.fine, 0);
     }
 
@@ -171,9 +195,15 @@ private slots:
         // Focus starts on "F i n e" and Tab goes through the visible, enabled buttons.
         QCOMPARE(QApplication::focusWidget(), pulsanteDi(w, "CmdFine"));
         QStringList giro;
+        Ascolto ascolto;
         for (int i = 0; i < 9; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            giro << QApplication::focusWidget()->objectName();
+            const QString nome = QApplication::focusWidget()->objectName();
+            giro << nome;
+            // Exactly one control reports the focus, and its coming is notified.
+            QCOMPARE(conFocus(w), QStringList{nome});
+            QVERIFY(ascolto.quanti(w, qPrintable(nome), QAccessible::Focus) >= 1);
+            ascolto.svuota();
         }
         QCOMPARE(giro, QStringList({"Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8",
                                     "CmdFine", "Command2"}));
@@ -283,7 +313,6 @@ private slots:
         }
         const auto controlli = w->findChild<QWidget*>("FrmSottomultipli_area")->findChildren<QWidget*>();
         QCOMPARE(controlli.size(), 30);
-        for (QWidget* c : controlli) QVERIFY2(!c->accessibleName().isEmpty(), qPrintable(c->objectName()));
         conSuggerimento.sort();
         QCOMPARE(conSuggerimento, QStringList({"LblTempoParziale", "LblTempoTotale"}));
         QCOMPARE(w->findChild<QWidget*>("LblTempoParziale")->toolTip(),
@@ -291,6 +320,33 @@ private slots:
         QCOMPARE(w->findChild<QWidget*>("LblTempoTotale")->toolTip(),
                  QStringLiteral("Secondi impiegati per ogni esercizio"));
         QCOMPARE(w->windowIcon().availableSizes().value(0), QSize(32, 32));
+    }
+
+    // What a screen reader finds in the window: what it shows, under the words it shows, and
+    // no internal control name nor any decoration.
+    void lettoreDiSchermo() {
+        Programma p;
+        QWidget* w = p.apri(Finestra::Multipli);
+        QStringList nomi, oggetti;
+        for (QAccessibleInterface* i : albero(w)) {
+            nomi << i->text(QAccessible::Name);
+            oggetti << i->object()->objectName();
+        }
+        for (QWidget* c : w->findChildren<QWidget*>())
+            if (!c->objectName().isEmpty()) QVERIFY2(!nomi.contains(c->objectName()), qPrintable(c->objectName()));
+        for (const char* decorazione :
+             {"Shape1", "Line1", "Line2", "Line4", "Label3", "LblContrassegno", "LblEsercizio", "Command1"})
+            QVERIFY2(!oggetti.contains(QLatin1String(decorazione)), decorazione);
+        QVERIFY(oggetti.contains(QStringLiteral("LblTempoTotale")));
+        QCOMPARE(accessibile(w, "Frame2")->role(), QAccessible::Grouping);
+        QCOMPARE(nomeAccessibile(w, "Frame2"), QStringLiteral("ELABORAZIONE"));
+        QCOMPARE(nomeAccessibile(w, "CmdFine"), QStringLiteral("Fine"));
+        QCOMPARE(nomeAccessibile(w, "Label9"), QStringLiteral("Dom. Tempo Tempo"));
+        QCOMPARE(nomeAccessibile(w, "Label7"), QStringLiteral("parziale totale"));
+        QCOMPARE(accessibile(w, "LblTempoParziale")->text(QAccessible::Description),
+                 QStringLiteral("Secondi impiegati per ogni risposta"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), w->windowTitle());
+        QCOMPARE(conFocus(w), QStringList{QStringLiteral("CmdFine")});
     }
 
     void menuEsciTermina() {

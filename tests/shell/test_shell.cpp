@@ -8,8 +8,10 @@
 
 #include "shell/avvio.h"
 #include "shell/registro_finestre.h"
+#include "support/accessibile.h"
 #include "support/gui.h"
 #include "ui/finestra_classica.h"
+#include "ui/stile_classico.h"
 
 using namespace kestrano;
 using namespace kestrano::test;
@@ -78,6 +80,16 @@ private slots:
         QVERIFY(!pulsanteDi(w, "Command3")->isVisible());
         QVERIFY(!pulsanteDi(w, "Command4")->isVisible());
         QCOMPARE(QApplication::focusWidget(), pulsanteDi(w, "Command1"));
+        // A screen reader hears "Esci" for "E S C I", and neither the hidden buttons nor the
+        // decorations; the title, the credit and the buttons read as they show.
+        QStringList oggetti;
+        QAccessibleInterface* area = accessibile(w, "FrmInizioMultpli_area");
+        for (int i = 0; i < area->childCount(); ++i) oggetti << area->child(i)->object()->objectName();
+        QCOMPARE(oggetti, QStringList({"Label3", "Label4", "Label5", "Command1", "Command2", "Command9", "Command7"}));
+        QCOMPARE(nomeAccessibile(w, "Command9"), QStringLiteral("Esci"));
+        QCOMPARE(nomeAccessibile(w, "Label4"), QStringLiteral("LE UNITA' DI MISURA DI LUNGHEZZA "));
+        QCOMPARE(accessibile(w, "Label3")->role(), QAccessible::StaticText);
+        QCOMPARE(conFocus(w), QStringList{QStringLiteral("Command1")});
         // Activating the focused button opens the multiples quiz.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(p.registro.caricata(Finestra::Multipli));
@@ -87,11 +99,19 @@ private slots:
 
     void ordineTab() {
         Programma p;
+        Ascolto ascolto;
         QStringList giro;
         for (int i = 0; i < 5; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            giro << QApplication::focusWidget()->objectName();
+            const QString nome = QApplication::focusWidget()->objectName();
+            giro << nome;
+            // Exactly one button reports the focus, and its coming is notified.
+            QCOMPARE(conFocus(p.inizio()), QStringList{nome});
+            QVERIFY(ascolto.quanti(p.inizio(), qPrintable(nome), QAccessible::Focus) >= 1);
+            ascolto.svuota();
         }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(conFocus(p.inizio()), QStringList{QStringLiteral("Command1")});
         QCOMPARE(giro, QStringList({"Command2", "Command9", "Command7", "Command1", "Command2"}));
     }
 
@@ -253,6 +273,8 @@ private slots:
         QTest::keyClick(w, Qt::Key_Escape);
         QTest::keyClick(w, Qt::Key_Space);
         QVERIFY(p.registro.caricata(Finestra::WWW));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), QStringLiteral("INFO"));
+        QCOMPARE(nomeAccessibile(w, "Label2"), testoDi(w, "Label2"));
     }
 
     void clicSulloSfondoChiudeInfo() {

@@ -1,45 +1,118 @@
-# Shared by the real-window checks: a private Xvfb server, waiting for windows by title, and
-# clean-up on exit. Sourced; sets DISPLAY and $lavoro (a scratch folder removed at exit).
+# Shared by the real-window checks: a private Xvfb server, the program started and watched,
+# windows awaited by title, controls clicked by name, and a failure that shows its evidence
+# (the program's exit status, its output, the end of its trace). Sourced; sets DISPLAY and
+# $lavoro (a scratch folder removed at exit). Every wait is on a condition, polled.
 lavoro=$(mktemp -d)
 xvfb_pid=""
 kestrano_pid=""
+kestrano_stato=""
+da_terminare=()  # other helpers a script starts (a session bus)
 pulisci() {
-    [ -n "$kestrano_pid" ] && kill "$kestrano_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    kill $kestrano_pid "${da_terminare[@]}" $xvfb_pid 2>/dev/null || true
     rm -rf "$lavoro"
 }
 trap pulisci EXIT
-fallisci() { echo "FAIL: $*"; exit 1; }
+
+# Collects the program's exit status into $kestrano_stato once it has ended; empty while it runs.
+# (Never call it in a subshell: only this shell can collect its child.)
+aggiorna_stato() {
+    if [ -z "$kestrano_stato" ] && [ -n "$kestrano_pid" ] && ! kill -0 "$kestrano_pid" 2>/dev/null; then
+        kestrano_stato=0
+        wait "$kestrano_pid" 2>/dev/null || kestrano_stato=$?
+    fi
+}
+
+fallisci() {  # MESSAGE
+    echo "FAIL: $*"
+    aggiorna_stato
+    if [ -n "$kestrano_stato" ]; then
+        echo "the program ended with status $kestrano_stato"
+    elif [ -n "$kestrano_pid" ]; then
+        echo "the program is still running"
+    fi
+    local f
+    for f in kestrano.log traccia xvfb.log; do
+        [ -s "$lavoro/$f" ] && { echo "--- $f (its last 40 lines)"; tail -n 40 "$lavoro/$f"; }
+    done
+    exit 1
+}
+
+# Polls COMMAND every 50 ms for at most SECONDS; fails at once if the program has died.
+attendi() {  # SECONDS WHAT COMMAND...
+    local fino=$((SECONDS + $1)) cosa=$2
+    shift 2
+    while ! "$@"; do
+        aggiorna_stato
+        [ -n "$kestrano_stato" ] && fallisci "the program ended while waiting for $cosa"
+        [ "$SECONDS" -ge "$fino" ] && return 1
+        sleep 0.05
+    done
+}
 
 avvia_xvfb() {
-    # A free display number, chosen by the server itself.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$lavoro/display" 2>"$lavoro/xvfb.log" &
+    # -noreset: otherwise the server resets whenever its last client disconnects, and drops a
+    # program that is connecting at that moment ("could not connect to display").
+    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$lavoro/display" 2>"$lavoro/xvfb.log" &
     xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$lavoro/display" ] && break; sleep 0.05; done
-    [ -s "$lavoro/display" ] || fallisci "Xvfb did not start"
+    attendi 10 "Xvfb" test -s "$lavoro/display" || fallisci "Xvfb did not start"
     export DISPLAY=":$(cat "$lavoro/display")"
+    xdpyinfo >/dev/null 2>&1 || fallisci "Xvfb does not answer on $DISPLAY"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
-attendi_finestra() {  # TITLE_REGEX -> prints the window id once it is mapped (within 20 s)
-    local id
-    for _ in $(seq 400); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.05
-    done
-    return 1
+avvia_programma() {  # COMMAND...: runs it in the background, its output kept for the evidence
+    kestrano_stato=""
+    "$@" >"$lavoro/kestrano.log" 2>&1 &
+    kestrano_pid=$!
 }
 
+trovata() {  # TITLE_REGEX: sets $finestra to the id of a mapped window with that title
+    finestra=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    [ -n "$finestra" ]
+}
+attendi_finestra() {  # TITLE_REGEX: sets $finestra to its id once it is mapped
+    attendi 20 "the window '$1'" trovata "$1" || fallisci "the window '$1' did not appear"
+}
+sparita() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 attendi_sparita() {  # TITLE_REGEX
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.05
-    done
-    return 1
+    attendi 10 "the window '$1' to go" sparita "$1" || fallisci "the window '$1' did not go"
 }
 
-attendi_fine_processo() {  # PID; true once it has ended
-    for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.05; done
-    return 1
+# Waits for the program to end and fails unless its status is 0.
+attendi_fine_programma() {  # WHAT_SHOULD_HAVE_ENDED_IT
+    local fino=$((SECONDS + 10))
+    aggiorna_stato
+    while [ -z "$kestrano_stato" ]; do
+        [ "$SECONDS" -ge "$fino" ] && fallisci "$1 did not end the program"
+        sleep 0.05
+        aggiorna_stato
+    done
+    [ "$kestrano_stato" -eq 0 ] || fallisci "the program did not end cleanly"
+}
+
+avvia_bus_di_sessione() {  # a private D-Bus session bus, as a desktop session has: sets $bus
+    dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$lavoro/bus" 4>"$lavoro/bus.pid" \
+        || fallisci "no session bus"
+    da_terminare+=("$(cat "$lavoro/bus.pid")")
+    bus=$(head -1 "$lavoro/bus")
+}
+
+# Control positions, from the layout tables through the windows the program builds.
+leggi_posizioni() {  # PATH_TO_POSIZIONI_TOOL
+    "$1" >"$lavoro/posizioni" 2>/dev/null || fallisci "could not read the control positions"
+}
+punto() {  # WINDOW_ID FORM CONTROL: sets $px $py, the control's centre on the screen
+    local area controllo X Y WIDTH HEIGHT SCREEN
+    area=$(grep "^$2 _area " "$lavoro/posizioni") || fallisci "no window $2 in the layout"
+    controllo=$(grep "^$2 $3 " "$lavoro/posizioni") || fallisci "no control $3 in $2"
+    eval "$(xdotool getwindowgeometry --shell "$1")" || fallisci "window $1 ($2) is gone"
+    set -- $area $controllo
+    # The client area lies at the bottom of the window, below the menu bar.
+    px=$((X + $7)) py=$((Y + HEIGHT - $4 + $8))
+}
+clicca() {  # WINDOW_ID FORM CONTROL [xdotool mouse command, "click 1" by default]
+    local id=$1 forma=$2 controllo=$3
+    shift 3
+    punto "$id" "$forma" "$controllo"
+    xdotool mousemove --sync "$px" "$py" ${@:-click 1}
 }
