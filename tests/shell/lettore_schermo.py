@@ -1,0 +1,157 @@
+#!/usr/bin/python3
+"""What a screen reader meets in the running program, read through AT-SPI (pyatspi).
+
+lettore_schermo.py esercizio: the start window and a quiz read as they show, with spoken forms
+  and no internal control name; a chosen and verified answer read back; the next question
+  announced by a name-changed event; then "Esci" ends the program.
+lettore_schermo.py ora_legale START_EPOCH: an answer verified at least 12 real seconds after
+  the program started; its seconds, as read, must be the real ones.
+"""
+import re
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+NOMI_INTERNI = re.compile(r"^(Frm|Cmd|Command|Lbl|lbl|Label|Shape|Line|Image|Frame|Mnu|mnu)\w*$")
+
+
+def fallisci(messaggio):
+    print("FAIL: " + messaggio)
+    sys.exit(1)
+
+
+def attendi(condizione, cosa, secondi=20):
+    """Polls the condition, letting AT-SPI events in meanwhile; returns its first true value."""
+    fino = time.monotonic() + secondi
+    while True:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        valore = condizione()
+        if valore:
+            return valore
+        if time.monotonic() > fino:
+            fallisci("no " + cosa)
+        time.sleep(0.05)
+
+
+def discendenti(radice):
+    da_vedere = [radice]
+    while da_vedere:
+        a = da_vedere.pop()
+        if a is None:
+            continue
+        yield a
+        da_vedere.extend(a[i] for i in range(a.childCount))
+
+
+def applicazione():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "kestrano":
+            return app
+    return None
+
+
+def finestra(titolo):
+    app = applicazione()
+    for f in (app or []):
+        if f is not None and re.search(titolo, f.name) and f.getState().contains(pyatspi.STATE_SHOWING):
+            return f
+    return None
+
+
+def controlli(f, ruolo):
+    return [a for a in discendenti(f) if a.getRole() == ruolo and a.getState().contains(pyatspi.STATE_SHOWING)]
+
+
+def etichette(f):
+    return [a.name for a in controlli(f, pyatspi.ROLE_LABEL)]
+
+
+def pulsante(f, nome):
+    for b in controlli(f, pyatspi.ROLE_PUSH_BUTTON):
+        if b.name == nome:
+            return b
+    return None
+
+
+def premi(f, nome):
+    b = attendi(lambda: pulsante(f, nome), 'button "%s"' % nome)
+    b.queryAction().doAction(0)
+
+
+def nessun_nome_interno(f):
+    interni = [a.name for a in discendenti(f) if NOMI_INTERNI.match(a.name or "")]
+    if interni:
+        fallisci("internal control names are heard: %s" % interni)
+
+
+def tempo_parziale(f):
+    for a in controlli(f, pyatspi.ROLE_LABEL):
+        if a.description == "Secondi impiegati per ogni risposta" and a.name:
+            return a.name
+    return None
+
+
+def apri_quiz():
+    inizio = attendi(lambda: finestra(r"^Gli obiettivi dell'addizione$"), "start window")
+    nessun_nome_interno(inizio)
+    if pulsante(inizio, "Esci") is None or pulsante(inizio, "E S C I") is not None:
+        fallisci('"E S C I" is not heard as "Esci"')
+    premi(inizio, "IL METRO E I SUOI MULTIPLI")
+    quiz = attendi(lambda: finestra(r"I MULTIPLI$"), "multiples quiz window")
+    attendi(lambda: any(n.endswith(" ?") for n in etichette(quiz)), "question read")
+    return inizio, quiz
+
+
+def esercizio():
+    nomi_cambiati = []
+    pyatspi.Registry.registerEventListener(
+        lambda e: nomi_cambiati.append(e.source.name), "object:property-change:accessible-name")
+    inizio, quiz = apri_quiz()
+    nessun_nome_interno(quiz)
+    testi = etichette(quiz)
+    for atteso in ("Clicca sul pulsante esatto", "Misure di lunghezza", "Dom. Tempo Tempo", "parziale totale", "1"):
+        if atteso not in testi:
+            fallisci('"%s" is not read; the labels read: %s' % (atteso, testi))
+    domanda = [n for n in testi if n.endswith(" ?")][0]
+    if pulsante(quiz, "Fine") is None:
+        fallisci('"F i n e" is not heard as "Fine"')
+    premi(quiz, "10")
+    attendi(lambda: "10" in etichette(quiz) and "Clicca sul pulsante Verifica" in etichette(quiz), "chosen answer read")
+    premi(quiz, "Verifica")
+    esito = attendi(lambda: {"Esatto", "Errato"} & set(etichette(quiz)), "outcome read")
+    if any("  " in n for n in etichette(quiz) if n in esito):
+        fallisci("the outcome is spelt out")
+    attendi(lambda: tempo_parziale(quiz), "seconds read")
+    del nomi_cambiati[:]
+    premi(quiz, "Visualizza nuova domanda")
+    attendi(lambda: any(n.endswith(" ?") for n in nomi_cambiati), "name-changed event for the next question")
+    attendi(lambda: "2" in etichette(quiz), "question counter 2")
+    print("read: %r, then %s; next question announced" % (domanda, sorted(esito)))
+    premi(inizio, "Esci")
+
+
+def ora_legale(avvio):
+    _, quiz = apri_quiz()
+    mostrata = time.time()
+    if mostrata - avvio > 8:
+        fallisci("the question came %.1f s after the start: too late to cross 02:00" % (mostrata - avvio))
+    premi(quiz, "100")
+    # The program's clock started at 01:59:50; at 12 s it reads past 03:00:00 (summer time).
+    time.sleep(max(0.0, avvio + 12 - time.time()))
+    premi(quiz, "Verifica")
+    verificata = time.time()
+    letto = attendi(lambda: tempo_parziale(quiz), "seconds read")
+    reali = verificata - mostrata
+    if not letto.isdigit() or abs(int(letto) - reali) > 1.5:
+        fallisci("the answer took %.1f real seconds but shows %s" % (reali, letto))
+    print("answer across 02:00 on the day summer time starts: %s seconds shown, %.1f real" % (letto, reali))
+
+
+if __name__ == "__main__":
+    if sys.argv[1] == "esercizio":
+        esercizio()
+    else:
+        ora_legale(float(sys.argv[2]))
