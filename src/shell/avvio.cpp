@@ -8,6 +8,7 @@
 
 #include <QDir>
 
+#include "ui/caratteri.h"
 #include "ui/stile_classico.h"
 
 namespace kestrano {
@@ -62,6 +63,10 @@ void preparaApplicazione() {
     // The windows' own rules decide when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new ui::StileClassico);
+    // The program's default font, MS Sans Serif 8.25 pt (through its substitute), set once
+    // before any window: the menu bars draw "File" and "Esci" in it, and no other face has to
+    // be loaded for them.
+    QApplication::setFont(ui::qFont(ui::carattereDiSistema));
 }
 
 }  // namespace kestrano

@@ -64,7 +64,13 @@ void RegistroFinestre::mostra(Finestra f) {
     carica(f);
     if (terminato_) return;
     ui::FinestraClassica* w = finestra(f);
+    // A window shown while no other is on screen (the start window at start-up) has nothing
+    // to come in front of: the window system gives it the front and the focus as it maps it.
+    bool altreInVista = false;
+    for (const auto& altra : finestre_)
+        altreInVista = altreInVista || (altra && altra.get() != w && altra->isVisible());
     w->show();
+    if (!altreInVista) return;
     w->raise();
     if (f != Finestra::WWW) w->activateWindow();
 }

@@ -1,4 +1,4 @@
-// Faces and their metric-compatible substitutes on a Linux desktop.
+// Faces and their substitutes on a Linux desktop.
 #include "ui/caratteri.h"
 
 #include <QFontDatabase>
@@ -9,23 +9,35 @@ namespace kestrano::ui {
 
 namespace {
 
+// The faces with Arial's metrics, and Times New Roman's, in the order the system's font
+// configuration ranks them; DejaVu, of other metrics, comes only after them.
+const QStringList facceArial{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                             QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")};
+const QStringList facceTimes{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                             QStringLiteral("Tinos"), QStringLiteral("Nimbus Roman"), QStringLiteral("DejaVu Serif")};
+
 QStringList facceConSostituti(std::string_view famiglia) {
-    const QString nome = QString::fromUtf8(famiglia.data(), static_cast<qsizetype>(famiglia.size()));
-    if (famiglia == "Arial") return {nome, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    if (famiglia == "Times New Roman")
-        return {nome, QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")};
-    // MS Sans Serif is a small bitmap sans; Arial's metrics come closest.
+    if (famiglia == "Arial") return facceArial;
+    if (famiglia == "Times New Roman") return facceTimes;
+    // MS Sans Serif is a wide bitmap sans made for the screen, whose blank is about a third of
+    // its height (4 pixels in 8.25 pt bold); the frame's header counts on that blank, placing
+    // its words over their columns by runs of blanks. DejaVu Sans is wide and made for the
+    // screen too, with the same blank, so the header keeps its columns; an Arial-metric face,
+    // a pixel narrower in each blank, would shift every word onto a line.
     if (famiglia == "MS Sans Serif")
-        return {nome, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
-                QStringLiteral("DejaVu Sans")};
-    return {nome};
+        return QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                           QStringLiteral("DejaVu Sans")} +
+               facceArial;
+    return {QString::fromUtf8(famiglia.data(), static_cast<qsizetype>(famiglia.size()))};
 }
 
 // The first face of the list that is installed, so that the font database matches it at
-// once instead of asking fontconfig for the fallbacks of a face it does not have.
+// once instead of asking fontconfig for the fallbacks of a face it does not have. The database
+// names a face installed by two foundries with the foundry after it ("Nimbus Sans [urw]").
 QString facciaInstallata(std::string_view famiglia) {
     const QStringList facce = facceConSostituti(famiglia);
-    const QStringList installate = QFontDatabase::families();
+    QStringList installate = QFontDatabase::families();
+    for (QString& f : installate) f = f.section(QStringLiteral(" ["), 0, 0);
     for (const QString& f : facce)
         if (installate.contains(f, Qt::CaseInsensitive)) return f;
     return facce.front();

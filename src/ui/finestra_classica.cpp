@@ -2,6 +2,7 @@
 #include "ui/finestra_classica.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 
@@ -17,7 +18,9 @@ FinestraClassica::FinestraClassica(const DescrizioneFinestra& finestra, std::spa
     preparaAccessibilita();
     setObjectName(testoQt(finestra.nome));
     setWindowTitle(testoQt(finestra.titolo));
-    setWindowIcon(QIcon(QPixmap(iconaXpm)));
+    // One icon, made once for the application and shown by every window: a window's own copy
+    // would be a new pixmap each time, and each would take a new place in the pixmap cache.
+    if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(QIcon(QPixmap(iconaXpm)));
     switch (finestra.bordo) {
         case Bordo::nessuno:
             setWindowFlag(Qt::FramelessWindowHint);
@@ -36,7 +39,6 @@ FinestraClassica::FinestraClassica(const DescrizioneFinestra& finestra, std::spa
     area_->setPalette(tavolozza);
     area_->setAutoFillBackground(true);
     area_->setFixedSize(pixelDaTwip(finestra.larghezza), pixelDaTwip(finestra.altezza));
-    area_->setFont(qFont(carattereDiSistema));
     setCentralWidget(area_);
     if (!finestra.nomeMenu.empty()) {
         QMenu* menu = menuBar()->addMenu(testoQt(finestra.didascaliaMenu));

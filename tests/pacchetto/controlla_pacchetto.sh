@@ -30,7 +30,7 @@ controlla_albero "$lavoro/installato/usr"
 deb=$(ls "$lavoro"/deb/kestrano_1.00_*.deb)
 dpkg-deb -f "$deb" Package | grep -qx kestrano || fallisci "wrong package name"
 dipendenze=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation2 libc6; do
+for p in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core libc6; do
     grep -q "$p" <<<"$dipendenze" || fallisci "Depends lacks $p: $dipendenze"
 done
 dpkg-deb -x "$deb" "$lavoro/estratto"

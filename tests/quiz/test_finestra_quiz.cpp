@@ -6,9 +6,11 @@
 #include <QtTest>
 
 #include "quiz/finestra_quiz.h"
+#include "shell/avvio.h"
 #include "shell/registro_finestre.h"
 #include "support/accessibile.h"
 #include "support/gui.h"
+#include "support/programma.h"
 
 using namespace kestrano;
 using namespace kestrano::test;
@@ -62,22 +64,6 @@ const char* const impilamento[] = {
     "Command2",      "Frame2",   "CmdVerifica",   "CmdFine",         "CmdOperazione", "Command1", "lblRisultato",
     "LblNumero2",    "LblEsito", "LblIstruzione", "LblContrassegno", "Label1",        "Shape1",   "Label3"};
 
-struct Programma {
-    int fine = 0;
-    RegistroFinestre registro{[this] { ++fine; }};
-
-    // As at start-up, the start window is open behind the quizzes.
-    Programma() { registro.mostra(Finestra::InizioMultpli); }
-
-    QWidget* apri(Finestra f) {
-        registro.mostra(f);
-        QWidget* w = registro.finestra(f);
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w)) qWarning("window not active");
-        return w;
-    }
-};
-
 const BancaDomande& bancaDi(Finestra f) {
     return f == Finestra::Multipli ? bancaMultipli : bancaSottomultipli;
 }
@@ -88,6 +74,9 @@ class TestFinestraQuiz : public QObject {
     Q_OBJECT
 
 private slots:
+    // The tests run the program as main sets it up.
+    void initTestCase() { preparaApplicazione(); }
+
     void esercizioCliccato_data() {
         QTest::addColumn<int>("finestra");
         QTest::newRow("FrmMultipli") << static_cast<int>(Finestra::Multipli);
@@ -101,6 +90,7 @@ private slots:
         Ascolto ascolto;
         Programma p;
         QWidget* w = p.apri(f);
+        QVERIFY(w);
         QCOMPARE(situazioneDi(w), Situazione::Aperta);
         // A screen reader reads each label as static text, with what it shows.
         QCOMPARE(accessibile(w, "LblNumero2")->role(), QAccessible::StaticText);
@@ -157,6 +147,7 @@ private slots:
         // Reopened, the fresh labels read empty again.
         w->close();
         w = p.apri(f);
+        QVERIFY(w);
         QCOMPARE(nomeAccessibile(w, "LblEsito"), QString());
         QCOMPARE(nomeAccessibile(w, "LblOperazione"), QStringLiteral("1"));
         QCOMPARE(p.fine, 0);
@@ -165,6 +156,7 @@ private slots:
     void geometriaComeProgettata() {
         Programma p;
         QWidget* w = p.apri(Finestra::Multipli);
+        QVERIFY(w);
         QWidget* area = w->findChild<QWidget*>("FrmMultipli_area");
         QCOMPARE(area->size(), QSize(11880 / 15, 8310 / 15));
         QCOMPARE(area->mapTo(w, QPoint(0, 0)).y(), w->findChild<QMenuBar*>()->height());
@@ -184,6 +176,7 @@ private slots:
     void impilamentoETab() {
         Programma p;
         QWidget* w = p.apri(Finestra::Multipli);
+        QVERIFY(w);
         QWidget* area = w->findChild<QWidget*>("FrmMultipli_area");
         // Children of a widget are drawn in creation order: the topmost comes last.
         QList<QString> ordine;
@@ -212,6 +205,7 @@ private slots:
     void tastiera() {
         Programma p;
         QWidget* w = p.apri(Finestra::Sottomultipli);
+        QVERIFY(w);
         const QString chiave = chiaveMostrata(w, bancaSottomultipli);
         auto* giusto = pulsanteDi(w, pulsanteCon(w, chiave));
         giusto->setFocus();
@@ -231,7 +225,8 @@ private slots:
     void spazioSuFineChiude() {
         Programma p;
         QWidget* w = p.apri(Finestra::Multipli);
-        p.apri(Finestra::Sottomultipli);
+        QVERIFY(w);
+        QVERIFY(p.apri(Finestra::Sottomultipli));
         QTest::keyClick(pulsanteDi(w, "CmdFine"), Qt::Key_Space);
         QVERIFY(!p.registro.caricata(Finestra::Multipli));
         QVERIFY(p.registro.caricata(Finestra::Sottomultipli));
@@ -241,6 +236,7 @@ private slots:
     void barraVuotaNonFaNulla() {
         Programma p;
         QWidget* w = p.apri(Finestra::Multipli);
+        QVERIFY(w);
         QWidget* area = w->findChild<QWidget*>("FrmMultipli_area");
         const QString domanda = testoDi(w, "LblNumero2");
         QWidget* sotto = area->childAt(525 / 15 + 5, 5070 / 15 + 5);
@@ -254,6 +250,7 @@ private slots:
     void stessoPulsanteDueVolte() {
         Programma p;
         QWidget* w = p.apri(Finestra::Multipli);
+        QVERIFY(w);
         clicca(w, "Command6");
         const QImage prima = w->grab().toImage();
         clicca(w, "Command6");
@@ -264,6 +261,7 @@ private slots:
     void riaperturaControlliNuoviTotaleTenuto() {
         Programma p;
         QWidget* w = p.apri(Finestra::Multipli);
+        QVERIFY(w);
         QPointer<QWidget> vecchia = w;
         clicca(w, "Command2");
         clicca(w, "CmdVerifica");
@@ -276,6 +274,7 @@ private slots:
         QVERIFY(vecchia.isNull());
         const float totaleMotore = p.registro.motore(Finestra::Multipli)->tempoTotale();
         w = p.apri(Finestra::Multipli);
+        QVERIFY(w);
         QCOMPARE(situazioneDi(w), Situazione::Aperta);
         QCOMPARE(testoDi(w, "LblOperazione"), QStringLiteral("1"));
         for (const char* nome : {"lblRisultato", "LblEsito", "LblTempoParziale", "LblTempoTotale"})
@@ -287,6 +286,7 @@ private slots:
     void aspettoAllApertura() {
         Programma p;
         QWidget* w = p.apri(Finestra::Sottomultipli);
+        QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I SOTTOMULTIPLI"));
         QCOMPARE(w->findChild<ui::CorniceClassica*>("Frame2")->sfondo(), QColor(225, 255, 225));
         QCOMPARE(w->findChild<ui::CorniceClassica*>("Frame2")->didascalia(), QStringLiteral("ELABORAZIONE"));
@@ -327,6 +327,7 @@ private slots:
     void lettoreDiSchermo() {
         Programma p;
         QWidget* w = p.apri(Finestra::Multipli);
+        QVERIFY(w);
         QStringList nomi, oggetti;
         for (QAccessibleInterface* i : albero(w)) {
             nomi << i->text(QAccessible::Name);
@@ -352,6 +353,7 @@ private slots:
     void menuEsciTermina() {
         Programma p;
         QWidget* w = p.apri(Finestra::Multipli);
+        QVERIFY(w);
         auto* menu = w->findChild<QMenu*>("MnuFile");
         QCOMPARE(menu->title(), QStringLiteral("&File"));
         auto* esci = w->findChild<QAction*>("MnuEsci");
@@ -364,6 +366,7 @@ private slots:
     void tempoTroppoLargoTagliato() {
         Programma p;
         QWidget* w = p.apri(Finestra::Multipli);
+        QVERIFY(w);
         auto* e = w->findChild<ui::EtichettaClassica*>("LblTempoTotale");
         const QSize prima = e->size();
         e->impostaTesto(QStringLiteral("123456789"));

@@ -4,12 +4,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTextLayout>
 #include <QtTest>
 
+#include "quiz/motore_quiz.h"
 #include "shell/avvio.h"
 #include "shell/registro_finestre.h"
 #include "support/accessibile.h"
 #include "support/gui.h"
+#include "support/programma.h"
+#include "ui/accessibilita.h"
 #include "ui/finestra_classica.h"
 #include "ui/stile_classico.h"
 
@@ -18,26 +22,13 @@ using namespace kestrano::test;
 
 namespace {
 
-struct Programma {
-    int fine = 0;
-    RegistroFinestre registro{[this] { ++fine; }};
-
-    Programma() {
-        registro.mostra(Finestra::InizioMultpli);
-        QWidget* w = inizio();
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w)) qWarning("start window not active");
-    }
-    QWidget* inizio() const { return registro.finestra(Finestra::InizioMultpli); }
-    QWidget* f(Finestra x) const { return registro.finestra(x); }
-    // The top-level windows alive with this name, once pending deletions are done.
-    static int quante(const char* nome) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        int n = 0;
-        for (QWidget* w : QApplication::topLevelWidgets()) n += w->objectName() == QLatin1String(nome) ? 1 : 0;
-        return n;
-    }
-};
+// The top-level windows alive with this name, once pending deletions are done.
+int quante(const char* nome) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) n += w->objectName() == QLatin1String(nome) ? 1 : 0;
+    return n;
+}
 
 }  // namespace
 
@@ -62,6 +53,7 @@ private slots:
 
     void avvio() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         QVERIFY(p.registro.caricata(Finestra::InizioMultpli));
         for (Finestra f : {Finestra::Multipli, Finestra::Sottomultipli, Finestra::WWW})
             QVERIFY(!p.registro.caricata(f));
@@ -99,6 +91,7 @@ private slots:
 
     void ordineTab() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         Ascolto ascolto;
         QStringList giro;
         for (int i = 0; i < 5; ++i) {
@@ -117,6 +110,7 @@ private slots:
 
     void aprireUnQuizApertoNonCambiaNulla() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         clicca(p.inizio(), "Command1");
         QWidget* w = p.f(Finestra::Multipli);
         clicca(w, "Command5");
@@ -128,18 +122,19 @@ private slots:
         QCOMPARE(testoDi(w, "LblOperazione"), QStringLiteral("2"));
         QCOMPARE(testoDi(w, "LblNumero2"), domanda);
         QCOMPARE(testoDi(w, "LblTempoTotale"), totale);
-        QCOMPARE(Programma::quante("FrmMultipli"), 1);
+        QCOMPARE(quante("FrmMultipli"), 1);
     }
 
     void dueQuizInsieme() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         clicca(p.inizio(), "Command1");
         clicca(p.inizio(), "Command2");
         clicca(p.inizio(), "Command2");
         QVERIFY(p.f(Finestra::Multipli)->isVisible());
         QVERIFY(p.f(Finestra::Sottomultipli)->isVisible());
-        QCOMPARE(Programma::quante("FrmMultipli"), 1);
-        QCOMPARE(Programma::quante("FrmSottomultipli"), 1);
+        QCOMPARE(quante("FrmMultipli"), 1);
+        QCOMPARE(quante("FrmSottomultipli"), 1);
         QVERIFY(p.registro.motore(Finestra::Multipli) != p.registro.motore(Finestra::Sottomultipli));
         // Each keeps its own drill.
         clicca(p.f(Finestra::Multipli), "Command2");
@@ -149,6 +144,7 @@ private slots:
 
     void fineRiportaAllInizioERiapreDaUno() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         clicca(p.inizio(), "Command2");
         QWidget* w = p.f(Finestra::Sottomultipli);
         clicca(w, "Command8");
@@ -167,12 +163,13 @@ private slots:
         QCOMPARE(p.registro.motore(Finestra::Sottomultipli)->tempoTotale(), totale);
         clicca(w, "CmdFine");
         QVERIFY(!p.registro.caricata(Finestra::Sottomultipli));
-        QCOMPARE(Programma::quante("FrmSottomultipli"), 0);
+        QCOMPARE(quante("FrmSottomultipli"), 0);
         QCOMPARE(p.fine, 0);
     }
 
     void esciTerminaSubito() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         clicca(p.inizio(), "Command1");
         clicca(p.inizio(), "Command2");
         clicca(p.inizio(), "Command9");
@@ -182,6 +179,7 @@ private slots:
 
     void esciDelQuizTermina() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         clicca(p.inizio(), "Command2");
         p.f(Finestra::Sottomultipli)->findChild<QAction*>("MnuEsci")->trigger();
         QCOMPARE(p.fine, 1);
@@ -189,6 +187,7 @@ private slots:
 
     void esciDellInizioChiudeSoloLInizio() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         clicca(p.inizio(), "Command1");
         p.inizio()->findChild<QAction*>("mnuFine")->trigger();
         QVERIFY(!p.registro.caricata(Finestra::InizioMultpli));
@@ -203,6 +202,7 @@ private slots:
 
     void chiusuraDellInizioSenzaAltreFinestreTermina() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         p.inizio()->close();
         QVERIFY(!p.registro.caricata(Finestra::InizioMultpli));
         QCOMPARE(p.fine, 1);
@@ -222,15 +222,16 @@ private slots:
         QFETCH(int, pulsante);
         const auto tasto = static_cast<Qt::MouseButton>(pulsante);
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         auto* info = pulsanteDi(p.inizio(), "Command7");
         for (int volta = 0; volta < 2; ++volta) {
             QTest::mousePress(info, tasto);
             QVERIFY(p.registro.caricata(Finestra::WWW));
             QVERIFY(p.f(Finestra::WWW)->isVisible());
-            QCOMPARE(Programma::quante("FrmWWW"), 1);
+            QCOMPARE(quante("FrmWWW"), 1);
             QTest::mouseRelease(info, tasto);
             QVERIFY(!p.registro.caricata(Finestra::WWW));
-            QCOMPARE(Programma::quante("FrmWWW"), 0);
+            QCOMPARE(quante("FrmWWW"), 0);
         }
         // A release with the window not loaded does nothing.
         QTest::mouseRelease(info, tasto);
@@ -239,6 +240,7 @@ private slots:
 
     void infoDallaTastieraNonMostraNulla() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         auto* info = pulsanteDi(p.inizio(), "Command7");
         info->setFocus();
         QTest::keyClick(info, Qt::Key_Space);
@@ -248,6 +250,7 @@ private slots:
 
     void finestraInfo() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         QTest::mousePress(pulsanteDi(p.inizio(), "Command7"), Qt::LeftButton);
         QWidget* w = p.f(Finestra::WWW);
         QCOMPARE(w->windowTitle(), QStringLiteral("INFO"));
@@ -279,6 +282,7 @@ private slots:
 
     void clicSulloSfondoChiudeInfo() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         p.registro.mostra(Finestra::WWW);
         QWidget* w = p.f(Finestra::WWW);
         // A click on an address does nothing.
@@ -296,8 +300,83 @@ private slots:
         QCOMPARE(p.fine, 0);
     }
 
+    // The frame's header places its words over their columns by runs of blanks: with the
+    // label's own font, each word lies between two of the frame's lines.
+    void intestazioneNelleColonne() {
+        Programma p;
+        for (Finestra f : {Finestra::Multipli, Finestra::Sottomultipli}) {
+            p.registro.mostra(f);
+            QWidget* w = p.f(f);
+            auto* cornice = w->findChild<QWidget*>("Frame2");
+            QList<int> linee;
+            for (const char* nome : {"Line1", "Line2", "Line4"}) linee << w->findChild<QWidget*>(nome)->x();
+            linee << cornice->width();
+            for (const auto& [etichetta, parole] : {std::pair{"Label9", QStringList{"Dom.", "Tempo", "Tempo"}},
+                                                    std::pair{"Label7", QStringList{"parziale", "totale"}}}) {
+                auto* e = w->findChild<ui::EtichettaClassica*>(etichetta);
+                // Laid out as the label draws it, blanks and their spacing included.
+                QTextLayout riga(e->testo(), e->font());
+                riga.beginLayout();
+                const QTextLine linea = riga.createLine();
+                riga.endLayout();
+                int da = 0;
+                for (int k = 0; k < parole.size(); ++k) {
+                    da = static_cast<int>(e->testo().indexOf(parole[k], da));
+                    const double inizio = e->x() + linea.cursorToX(da);
+                    const double fine = e->x() + linea.cursorToX(da + static_cast<int>(parole[k].size()));
+                    // "Dom." in the second column, the others in the third and fourth.
+                    const int colonna = parole.size() == 3 ? k : k + 1;
+                    const QByteArray dove = QStringLiteral("%1 %2: %3-%4 px in %5-%6")
+                                                .arg(etichetta, parole[k])
+                                                .arg(inizio)
+                                                .arg(fine)
+                                                .arg(linee[colonna])
+                                                .arg(linee[colonna + 1])
+                                                .toUtf8();
+                    QVERIFY2(inizio > linee[colonna] + 1 && fine < linee[colonna + 1], dove.constData());
+                    da += static_cast<int>(parole[k].size());
+                }
+            }
+        }
+    }
+
+    // Every caption fits where the layout gives it room: no label's text is cut (what it
+    // cannot hold on one line wraps onto the next, if the label has one), no button's caption
+    // wraps; so too every question, outcome and instruction the quiz windows show.
+    void testiNonTagliati() {
+        Programma p;
+        for (Finestra f : {Finestra::Multipli, Finestra::Sottomultipli, Finestra::WWW}) p.registro.carica(f);
+        auto entra = [](const QWidget* c, const QString& testo) {
+            const QFontMetrics m(c->font());
+            if (qobject_cast<const QPushButton*>(c)) return m.horizontalAdvance(testo) <= c->width() - 6;
+            // Text starts at the top edge: one line always shows; of more, the last line's baseline
+            // must lie inside the label (a descender may touch its bottom edge).
+            const QRect r = m.boundingRect(QRect(0, 0, c->width(), 10000), Qt::AlignLeft | Qt::TextWordWrap, testo);
+            const int righe = qRound(static_cast<double>(r.height()) / m.lineSpacing());
+            return r.width() <= c->width() && (righe == 1 || (righe - 1) * m.lineSpacing() + m.ascent() <= c->height());
+        };
+        for (Finestra f : {Finestra::InizioMultpli, Finestra::Multipli, Finestra::Sottomultipli, Finestra::WWW})
+            for (const QWidget* c : p.f(f)->area()->findChildren<QWidget*>()) {
+                QString testo;
+                if (ui::esclusoDallAlbero(c)) continue;  // never shown
+                if (auto* e = qobject_cast<const ui::EtichettaClassica*>(c)) testo = e->testo();
+                if (auto* b = qobject_cast<const QPushButton*>(c)) testo = b->text();
+                QVERIFY2(testo.isEmpty() || entra(c, testo), qPrintable(c->objectName() + ": " + testo));
+            }
+        for (Finestra f : {Finestra::Multipli, Finestra::Sottomultipli}) {
+            QWidget* w = p.f(f);
+            for (const Domanda& d : f == Finestra::Multipli ? bancaMultipli : bancaSottomultipli)
+                QVERIFY2(entra(w->findChild<QWidget*>("LblNumero2"), ui::testoQt(d.testo)), d.testo.data());
+            for (std::string_view esito : {testoEsatto, testoErrato})
+                QVERIFY2(entra(w->findChild<QWidget*>("LblEsito"), ui::testoQt(esito)), esito.data());
+            for (std::string_view istruzione : {testoCliccaEsatto, testoCliccaVerifica, testoCliccaNuovaDomanda})
+                QVERIFY2(entra(w->findChild<QWidget*>("LblIstruzione"), ui::testoQt(istruzione)), istruzione.data());
+        }
+    }
+
     void mostrareInfoGiaApertaNonRicentra() {
         Programma p;
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         p.registro.mostra(Finestra::WWW);
         QWidget* w = p.f(Finestra::WWW);
         w->move(200, 200);

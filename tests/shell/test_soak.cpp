@@ -1,7 +1,9 @@
-// Opening and closing each quiz window and the info window 10,000 times: the number of live
-// widgets and objects comes back to where it was, and memory stays flat. Under the sanitizer
-// build LeakSanitizer checks at exit that nothing was lost; its quarantine makes RSS
-// meaningless there, so the RSS bound is checked in the plain build only.
+// Opening and closing each quiz window and the info window through their buttons, 10,000
+// times: the number of live widgets and objects comes back to where it was, and memory stays
+// flat. Under the sanitizer build LeakSanitizer checks at exit that nothing was lost; its
+// quarantine makes RSS meaningless there, so the RSS bound is checked in the plain build only.
+// On a real X server (soak_xvfb.sh) the windows are also mapped and given their icons:
+// KESTRANO_CICLI sets the cycles and KESTRANO_CRESCITA_KB the growth allowed.
 #include <unistd.h>
 
 #include <QtTest>
@@ -67,9 +69,8 @@ private slots:
             } else {
                 clicca(inizio, f == Finestra::Multipli ? "Command1" : "Command2");
                 QWidget* w = registro.finestra(f);
-                clicca(w, "Command3");
                 w->repaint();
-                w->close();
+                clicca(w, "CmdFine");
             }
             // A turn of the event loop, as the running program takes after each event.
             QCoreApplication::processEvents();
@@ -79,13 +80,17 @@ private slots:
         const int oggettiPrima = oggettiVivi();
         const int widgetPrima = static_cast<int>(QApplication::allWidgets().size());
         const long rssPrima = rssInKb();
-        for (int i = 0; i < 10000; ++i) ciclo();
+        const int cicli = qEnvironmentVariableIntValue("KESTRANO_CICLI");
+        for (int i = 0; i < (cicli > 0 ? cicli : 10000); ++i) ciclo();
         QVERIFY(!registro.caricata(f));
         QCOMPARE(static_cast<int>(QApplication::allWidgets().size()), widgetPrima);
         QCOMPARE(oggettiVivi(), oggettiPrima);
         const long crescita = rssInKb() - rssPrima;
-        qInfo("RSS growth over 10,000 cycles: %ld KB", crescita);
-        if (!conSanitizer) QVERIFY2(crescita < 1024, qPrintable(QStringLiteral("%1 KB").arg(crescita)));
+        const int consentita = qEnvironmentVariableIntValue("KESTRANO_CRESCITA_KB");
+        qInfo("RSS growth after the first 200 cycles: %ld KB", crescita);
+        if (!conSanitizer)
+            QVERIFY2(crescita < (consentita > 0 ? consentita : 1024),
+                     qPrintable(QStringLiteral("%1 KB").arg(crescita)));
         QCOMPARE(fine, 0);
     }
 };
