@@ -1,5 +1,5 @@
-// Runs a start-up program N times and reports the median time from process start to its first
-// frame, and the median peak RSS: banco N PROGRAM
+// Runs a start-up program N times and reports the time from process start to its first frame
+// as min, median and max in milliseconds, and the median peak RSS in KB: banco N PROGRAM
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
         millisecondi.push_back(static_cast<double>(std::atoll(testo) - inizio) / 1e6);
         rss.push_back(uso.ru_maxrss);
     }
-    std::printf("%.2f %ld\n", mediana(millisecondi), mediana(rss));
+    std::sort(millisecondi.begin(), millisecondi.end());
+    std::printf("%.2f %.2f %.2f %ld\n", millisecondi.front(), mediana(millisecondi), millisecondi.back(), mediana(rss));
     return 0;
 }

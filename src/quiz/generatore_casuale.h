@@ -13,7 +13,8 @@ public:
     virtual float prossimo() = 0;  // in [0, 1), never 1.0
 };
 
-// A small xorshift-style generator (splitmix64). The seed is the full bit pattern of the
+// splitmix64: a 64-bit counter stepped by the golden ratio and mixed by two multiply-xorshift
+// rounds. The seed is the full bit pattern of the
 // float, so two clock readings that differ in their last bit give different sequences.
 class GeneratoreSplitMix final : public GeneratoreCasuale {
 public:

@@ -44,7 +44,7 @@ void MotoreQuiz::estraiDomanda() {
 void MotoreQuiz::visualizza() {
     if (const Domanda* d = trovaDomanda(configurazione_.banca, numeroDomanda_)) {
         testoDomanda_ = d->testo;
-        rispostaAttesa_ = std::string(d->rispostaAttesa);
+        domanda_ = d;
     }
     v().impostaDidascalia(Etichetta::LblNumero2, testoDomanda_);
     oraInizio_ = orologio_.secondiDaMezzanotte();
@@ -77,7 +77,7 @@ void MotoreQuiz::CmdVerifica_Click() {
 
 void MotoreQuiz::verificaRisposta() {
     // With no key yet every answer is wrong.
-    const bool esatta = rispostaAttesa_ && risposta_ == *rispostaAttesa_;
+    const bool esatta = domanda_ && rispostaEsatta(risposta_, *domanda_);
     v().impostaDidascalia(Etichetta::LblEsito, esatta ? testoEsatto : testoErrato);
     if (contatore_ == domandePerEsercizio) {
         // The drill is over; "Verifica" stays offered, and pressing it again re-verifies 96.

@@ -16,7 +16,8 @@
 
 namespace kestrano {
 
-inline constexpr std::int16_t domandePerEsercizio = 96;
+// A drill runs as many turns as a bank has questions.
+inline constexpr std::int16_t domandePerEsercizio = domandePerBanca;
 
 inline constexpr std::string_view testoCliccaEsatto = "Clicca sul pulsante esatto";
 inline constexpr std::string_view testoCliccaVerifica = "Clicca sul pulsante Verifica";
@@ -68,7 +69,10 @@ public:
     std::int16_t contatore() const { return contatore_; }
     float numeroDomanda() const { return numeroDomanda_; }
     const std::string& testoDomanda() const { return testoDomanda_; }
-    const std::optional<std::string>& rispostaAttesa() const { return rispostaAttesa_; }
+    // The key of the question shown; none before the first question is found.
+    std::optional<std::string> rispostaAttesa() const {
+        return domanda_ ? std::optional<std::string>(domanda_->rispostaAttesa) : std::nullopt;
+    }
     const std::string& risposta() const { return risposta_; }
     float oraInizio() const { return oraInizio_; }
     float oraVerifica() const { return oraVerifica_; }
@@ -92,7 +96,7 @@ private:
     std::int16_t contatore_ = 0;
     float numeroDomanda_ = 0.0f;
     std::string testoDomanda_;
-    std::optional<std::string> rispostaAttesa_;
+    const Domanda* domanda_ = nullptr;  // the record shown; its key is the engine's rispostaAttesa
     std::string risposta_;
     float oraInizio_ = 0.0f;
     double inizioStabile_ = 0.0;  // the steady reading taken with oraInizio_

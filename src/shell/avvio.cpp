@@ -59,7 +59,9 @@ void preparaPiattaforma() {
 
 void preparaApplicazione() {
     QApplication::setApplicationName(QStringLiteral("kestrano"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(KESTRANO_VERSIONE));
+    // Ties every window to the desktop entry, for the Wayland app id and the docks.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kestrano"));
     // The windows' own rules decide when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new ui::StileClassico);

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The installed tree and the Debian package: every file in its place, the desktop entry and
 # the AppStream metadata valid, the icons of the right sizes, and the runtime packages declared.
-# Usage: controlla_pacchetto.sh BUILD_DIR
+# Usage: controlla_pacchetto.sh BUILD_DIR VERSION
 set -euo pipefail
 costruzione=$1
+versione=$2
 lavoro=$(mktemp -d)
 trap 'rm -rf "$lavoro"' EXIT
 fallisci() { echo "FAIL: $*"; exit 1; }
@@ -15,7 +16,7 @@ controlla_albero() {  # ROOT: an installed /usr tree
     grep -q '^Categories=Education;' "$r/share/applications/org.example.kestrano.desktop" || fallisci "not in Education"
     appstreamcli validate --no-net --pedantic "$r/share/metainfo/org.example.kestrano.metainfo.xml" >"$lavoro/as.log" 2>&1 \
         || { cat "$lavoro/as.log"; fallisci "AppStream metadata invalid"; }
-    grep -q '<release version="1.00"' "$r/share/metainfo/org.example.kestrano.metainfo.xml" || fallisci "no release 1.00"
+    grep -q "<release version=\"$versione\"" "$r/share/metainfo/org.example.kestrano.metainfo.xml" || fallisci "no release $versione"
     for lato in 32 48; do
         file "$r/share/icons/hicolor/${lato}x${lato}/apps/org.example.kestrano.png" | grep -q "$lato x $lato" \
             || fallisci "icon ${lato}x${lato} missing or of the wrong size"
@@ -27,7 +28,7 @@ cmake --install "$costruzione" --prefix "$lavoro/installato/usr" >/dev/null
 controlla_albero "$lavoro/installato/usr"
 
 (cd "$costruzione" && cpack -G DEB -B "$lavoro/deb" >"$lavoro/cpack.log" 2>&1) || { cat "$lavoro/cpack.log"; fallisci "cpack failed"; }
-deb=$(ls "$lavoro"/deb/kestrano_1.00_*.deb)
+deb=$(ls "$lavoro"/deb/kestrano_"$versione"_*.deb)
 dpkg-deb -f "$deb" Package | grep -qx kestrano || fallisci "wrong package name"
 dipendenze=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation2 fonts-dejavu-core libc6; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program on a real X server (Xvfb): opens a quiz, holds "Info" with the right and
 # the left mouse button (moving off the button before the release), then "E S C I" must end
-# the process. Usage: fumo_xvfb.sh PATH_TO_KESTRANO PATH_TO_POSIZIONI
+# the process. Its windows carry the X11 class its desktop entry names.
+# Usage: fumo_xvfb.sh PATH_TO_KESTRANO PATH_TO_POSIZIONI PATH_TO_DESKTOP_ENTRY
 set -euo pipefail
 source "$(dirname "$0")/xvfb_comune.sh"
 leggi_posizioni "$2"
@@ -11,6 +12,9 @@ attendi_finestra "Gli obiettivi dell'addizione"
 inizio=$finestra
 eval "$(xdotool getwindowgeometry --shell "$inizio")"
 [ "$WIDTH" -eq 792 ] || fallisci "the start window is $WIDTH pixels wide"
+classe=$(sed -n 's/^StartupWMClass=//p' "$3")
+xprop -id "$inizio" WM_CLASS | grep -q ", \"$classe\"\$" \
+    || fallisci "the window's class ($(xprop -id "$inizio" WM_CLASS)) is not the desktop entry's ($classe)"
 
 # "Info": the right button held shows the window, its release closes it.
 clicca "$inizio" FrmInizioMultpli Command7 mousedown 3

@@ -41,7 +41,8 @@ private slots:
 
     void stileDelProgramma() {
         QCOMPARE(QApplication::applicationName(), QStringLiteral("kestrano"));
-        QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
+        QCOMPARE(QApplication::applicationVersion(), QStringLiteral(KESTRANO_VERSIONE));
+        QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.kestrano"));
         QVERIFY(!QApplication::quitOnLastWindowClosed());
         QStyle* stile = QApplication::style();
         QVERIFY(dynamic_cast<ui::StileClassico*>(stile));
