@@ -16,13 +16,6 @@ using ui::PulsanteClassico;
 
 namespace {
 
-// Control names, in the order of the engine's enums.
-constexpr std::array<const char*, 7> nomiEtichette{
-    "lblRisultato", "LblNumero2", "LblEsito", "LblIstruzione", "LblOperazione", "LblTempoParziale", "LblTempoTotale"};
-constexpr std::array<const char*, 4> nomiPulsanti{"CmdVerifica", "CmdOperazione", "CmdRicomincia", "CmdFine"};
-constexpr std::array<const char*, numeroPulsantiRisposta> nomiRisposte{"Command2", "Command3", "Command4", "Command5",
-                                                                       "Command6", "Command7", "Command8"};
-
 template <typename Enum>
 std::size_t indice(Enum e) {
     return static_cast<std::size_t>(e);
@@ -36,12 +29,13 @@ FinestraQuiz::FinestraQuiz(const VarianteQuiz& variante, MotoreQuiz& motore, std
       motore_(motore),
       chiudi_(std::move(chiudi)),
       termina_(std::move(termina)) {
-    for (std::size_t i = 0; i < nomiEtichette.size(); ++i)
-        etichette_[i] = controllo<EtichettaClassica>(nomiEtichette[i]);
-    for (std::size_t i = 0; i < nomiPulsanti.size(); ++i) pulsanti_[i] = controllo<PulsanteClassico>(nomiPulsanti[i]);
-    for (std::size_t i = 0; i < nomiRisposte.size(); ++i) {
-        risposte_[i] = controllo<PulsanteClassico>(nomiRisposte[i]);
+    for (std::size_t i = 0; i < etichette_.size(); ++i)
+        etichette_[i] = controllo<EtichettaClassica>(nome(static_cast<Etichetta>(i)));
+    for (std::size_t i = 0; i < pulsanti_.size(); ++i)
+        pulsanti_[i] = controllo<PulsanteClassico>(nome(static_cast<Pulsante>(i)));
+    for (std::size_t i = 0; i < risposte_.size(); ++i) {
         const auto p = static_cast<PulsanteRisposta>(i);
+        risposte_[i] = controllo<PulsanteClassico>(nome(p));
         connect(risposte_[i], &QPushButton::clicked, this, [this, p] { motore_.rispostaScelta(p); });
     }
     frame2_ = controllo<CorniceClassica>("Frame2");

@@ -53,8 +53,8 @@ public:
 private:
     MotoreQuiz& motore_;
     std::function<void()> chiudi_, termina_;
-    std::array<ui::EtichettaClassica*, 7> etichette_{};
-    std::array<ui::PulsanteClassico*, 4> pulsanti_{};
+    std::array<ui::EtichettaClassica*, numeroEtichette> etichette_{};
+    std::array<ui::PulsanteClassico*, numeroPulsanti> pulsanti_{};
     std::array<ui::PulsanteClassico*, numeroPulsantiRisposta> risposte_{};
     ui::CorniceClassica* frame2_ = nullptr;
 };

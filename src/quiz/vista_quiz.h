@@ -17,12 +17,69 @@ enum class Etichetta {
     LblTempoTotale
 };
 
+inline constexpr int numeroEtichette = 7;
+
 // The buttons the engine shows and hides.
 enum class Pulsante { CmdVerifica, CmdOperazione, CmdRicomincia, CmdFine };
+inline constexpr int numeroPulsanti = 4;
 
 // The seven answer buttons, in the order of their names Command2..Command8.
 enum class PulsanteRisposta { Command2, Command3, Command4, Command5, Command6, Command7, Command8 };
 inline constexpr int numeroPulsantiRisposta = 7;
+
+// Each control's name in the window, said once: the switches stay complete (-Wswitch), so a
+// control added to an enum without its name does not build.
+constexpr const char* nome(Etichetta e) {
+    switch (e) {
+        case Etichetta::lblRisultato:
+            return "lblRisultato";
+        case Etichetta::LblNumero2:
+            return "LblNumero2";
+        case Etichetta::LblEsito:
+            return "LblEsito";
+        case Etichetta::LblIstruzione:
+            return "LblIstruzione";
+        case Etichetta::LblOperazione:
+            return "LblOperazione";
+        case Etichetta::LblTempoParziale:
+            return "LblTempoParziale";
+        case Etichetta::LblTempoTotale:
+            return "LblTempoTotale";
+    }
+    return "";
+}
+constexpr const char* nome(Pulsante p) {
+    switch (p) {
+        case Pulsante::CmdVerifica:
+            return "CmdVerifica";
+        case Pulsante::CmdOperazione:
+            return "CmdOperazione";
+        case Pulsante::CmdRicomincia:
+            return "CmdRicomincia";
+        case Pulsante::CmdFine:
+            return "CmdFine";
+    }
+    return "";
+}
+constexpr const char* nome(PulsanteRisposta p) {
+    switch (p) {
+        case PulsanteRisposta::Command2:
+            return "Command2";
+        case PulsanteRisposta::Command3:
+            return "Command3";
+        case PulsanteRisposta::Command4:
+            return "Command4";
+        case PulsanteRisposta::Command5:
+            return "Command5";
+        case PulsanteRisposta::Command6:
+            return "Command6";
+        case PulsanteRisposta::Command7:
+            return "Command7";
+        case PulsanteRisposta::Command8:
+            return "Command8";
+    }
+    return "";
+}
 
 struct ColoreRgb {
     std::uint8_t rosso, verde, blu;

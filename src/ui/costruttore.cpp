@@ -64,7 +64,8 @@ ControlliCostruiti costruisci(QWidget* area, std::span<const DescrizioneControll
         for (auto it = tabella.rbegin(); it != tabella.rend(); ++it) {
             const DescrizioneControllo& d = *it;
             if (d.contenitore.empty() == inCornice) continue;
-            QWidget* genitore = inCornice ? controlli.value(testoQt(d.contenitore), area) : area;
+            QWidget* genitore = inCornice ? controlli.value(testoQt(d.contenitore)) : area;
+            if (!genitore) qFatal("%s lies in %s, which the layout does not have", d.nome.data(), d.contenitore.data());
             QWidget* w = crea(d, genitore);
             w->setObjectName(testoQt(d.nome));
             w->setGeometry(geometria(d));

@@ -34,9 +34,13 @@ public:
 
     QWidget* area() const { return area_; }
     QAction* voceMenu() const { return voce_; }
+    // The control of that name and kind; a name the layout does not have is a fault of the
+    // program, and stops it at once, naming the control.
     template <typename T>
     T* controllo(const char* nome) const {
-        return qobject_cast<T*>(controlli_.value(QString::fromLatin1(nome)));
+        T* c = qobject_cast<T*>(controlli_.value(QString::fromLatin1(nome)));
+        if (!c) qFatal("%s has no control %s of that kind", qPrintable(objectName()), nome);
+        return c;
     }
     // Gives the keyboard focus to the first visible, enabled button in tab order.
     void focusIniziale();

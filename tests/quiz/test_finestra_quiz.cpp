@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QtTest>
 
 #include "quiz/finestra_quiz.h"
@@ -348,6 +349,27 @@ private slots:
                  QStringLiteral("Secondi impiegati per ogni risposta"));
         QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), w->windowTitle());
         QCOMPARE(conFocus(w), QStringList{QStringLiteral("CmdFine")});
+    }
+
+    // A control looked up by a name the layout does not have stops the program at once,
+    // naming it (run in a child process of this test).
+    void nomeSbagliatoFermaIlProgramma() {
+        if (qEnvironmentVariableIsSet("KESTRANO_NOME_SBAGLIATO")) {
+            Programma p;
+            p.registro.carica(Finestra::Multipli);
+            p.f(Finestra::Multipli)->controllo<ui::PulsanteClassico>("CmdVerifca");
+            return;
+        }
+        QProcess figlio;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("KESTRANO_NOME_SBAGLIATO"), QStringLiteral("1"));
+        figlio.setProcessEnvironment(ambiente);
+        figlio.setProcessChannelMode(QProcess::MergedChannels);
+        figlio.start(QCoreApplication::applicationFilePath(), {QStringLiteral("nomeSbagliatoFermaIlProgramma")});
+        QVERIFY(figlio.waitForFinished(60000));
+        const QByteArray uscita = figlio.readAll();
+        QVERIFY2(figlio.exitStatus() == QProcess::CrashExit || figlio.exitCode() != 0, uscita.constData());
+        QVERIFY2(uscita.contains("FrmMultipli has no control CmdVerifca"), uscita.constData());
     }
 
     void menuEsciTermina() {

@@ -341,25 +341,25 @@ private slots:
         b.vista->registro.clear();
         b.motore.CmdVerifica_Click();
         const std::vector<std::string> verifica(b.vista->registro.begin(), b.vista->registro.begin() + 7);
-        for (int i = 0; i < 7; ++i) QCOMPARE(verifica[i], "abilitato " + std::to_string(i) + " 0");
+        for (int i = 0; i < 7; ++i) QCOMPARE(verifica[i], "abilitato Command" + std::to_string(i + 2) + " 0");
         b.vista->registro.clear();
         b.motore.CmdOperazione_Click();
         const auto& r = b.vista->registro;
-        const std::vector<std::string> attesi{"abilitato 0 1",
-                                              "abilitato 1 1",
-                                              "abilitato 2 1",
-                                              "abilitato 3 1",
-                                              "abilitato 4 1",
-                                              "abilitato 5 1",
-                                              "abilitato 6 1",
-                                              "testo 4 2",
-                                              "testo 1 " + b.motore.testoDomanda(),
-                                              "testo 3 Clicca sul pulsante esatto",
-                                              "visibile 1 0",
-                                              "visibile 0 0",
-                                              "testo 0 ",
-                                              "visibile 3 0",
-                                              "testo 2 "};
+        const std::vector<std::string> attesi{"abilitato Command2 1",
+                                              "abilitato Command3 1",
+                                              "abilitato Command4 1",
+                                              "abilitato Command5 1",
+                                              "abilitato Command6 1",
+                                              "abilitato Command7 1",
+                                              "abilitato Command8 1",
+                                              "testo LblOperazione 2",
+                                              "testo LblNumero2 " + b.motore.testoDomanda(),
+                                              "testo LblIstruzione Clicca sul pulsante esatto",
+                                              "visibile CmdOperazione 0",
+                                              "visibile CmdVerifica 0",
+                                              "testo lblRisultato ",
+                                              "visibile CmdFine 0",
+                                              "testo LblEsito "};
         QCOMPARE(r, attesi);
     }
 

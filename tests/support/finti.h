@@ -49,15 +49,15 @@ public:
 
     void impostaDidascalia(Etichetta e, std::string_view t) override {
         didascalie[e] = std::string(t);
-        registro.push_back("testo " + std::to_string(static_cast<int>(e)) + " " + std::string(t));
+        registro.push_back("testo " + std::string(nome(e)) + " " + std::string(t));
     }
     void impostaVisibile(Pulsante p, bool v) override {
         visibili[p] = v;
-        registro.push_back("visibile " + std::to_string(static_cast<int>(p)) + " " + (v ? "1" : "0"));
+        registro.push_back("visibile " + std::string(nome(p)) + " " + (v ? "1" : "0"));
     }
     void impostaAbilitato(PulsanteRisposta p, bool a) override {
         abilitati[p] = a;
-        registro.push_back("abilitato " + std::to_string(static_cast<int>(p)) + " " + (a ? "1" : "0"));
+        registro.push_back("abilitato " + std::string(nome(p)) + " " + (a ? "1" : "0"));
     }
     void impostaSfondoFrame2(ColoreRgb c) override {
         sfondoFrame2 = c;

@@ -4,8 +4,10 @@
 #include <QPushButton>
 #include <QWidget>
 #include <QtTest>
+#include <array>
 
 #include "content/banche.h"
+#include "quiz/vista_quiz.h"
 #include "support/situazioni.h"
 #include "ui/etichetta_classica.h"
 #include "ui/forme.h"
@@ -35,8 +37,13 @@ inline bool mostrato(const QWidget* finestra, const char* nome) {
     return b && b->isVisible();
 }
 
-inline const char* const pulsantiRisposta[] = {"Command2", "Command3", "Command4", "Command5",
-                                               "Command6", "Command7", "Command8"};
+// The names of the seven answer buttons, from the engine's own map.
+inline const std::array<const char*, numeroPulsantiRisposta> pulsantiRisposta = [] {
+    std::array<const char*, numeroPulsantiRisposta> n{};
+    for (int i = 0; i < numeroPulsantiRisposta; ++i)
+        n[static_cast<std::size_t>(i)] = nome(static_cast<PulsanteRisposta>(i));
+    return n;
+}();
 
 inline std::optional<Situazione> situazioneDi(const QWidget* f) {
     bool tutteAbilitate = true, tutteDisabilitate = true;
