@@ -9,6 +9,7 @@ lettore_schermo.py ora_legale START_EPOCH: an answer verified at least 22 real s
   read, must be the real ones.
 """
 import re
+import subprocess
 import sys
 import time
 
@@ -95,9 +96,27 @@ def tempo_parziale(f):
     return None
 
 
-def apri_quiz():
+def con_focus(f):
+    return [a.name for a in discendenti(f) if a.getState().contains(pyatspi.STATE_FOCUSED)]
+
+
+def focus_vero(inizio):
+    """With the focus given to the start window (as a window manager does when it maps it),
+    Tab and Shift+Tab move it, and exactly one control reports it at a time."""
+    finestra_x = subprocess.check_output(["xdotool", "search", "--name", "^Gli obiettivi"]).split()[0]
+    subprocess.check_call(["xdotool", "windowfocus", "--sync", finestra_x])
+    attendi(lambda: con_focus(inizio) == ["IL METRO E I SUOI MULTIPLI"], "focus on the first button")
+    for tasto, atteso in (("Tab", "IL METRO E I SUOI  SOTTOMULTIPLI"), ("Tab", "Esci"), ("shift+Tab",
+                                                                                        "IL METRO E I SUOI  SOTTOMULTIPLI")):
+        subprocess.check_call(["xdotool", "key", tasto])
+        attendi(lambda: con_focus(inizio) == [atteso], "focus on %s alone (now on %s)" % (atteso, con_focus(inizio)))
+
+
+def apri_quiz(controlla_focus=False):
     inizio = attendi(lambda: finestra(r"^Gli obiettivi dell'addizione$"), "start window")
     nessun_nome_interno(inizio)
+    if controlla_focus:
+        focus_vero(inizio)
     if pulsante(inizio, "Esci") is None or pulsante(inizio, "E S C I") is not None:
         fallisci('"E S C I" is not heard as "Esci"')
     premi(inizio, "IL METRO E I SUOI MULTIPLI")
@@ -110,7 +129,7 @@ def esercizio():
     nomi_cambiati = []
     pyatspi.Registry.registerEventListener(
         lambda e: nomi_cambiati.append(e.source.name), "object:property-change:accessible-name")
-    inizio, quiz = apri_quiz()
+    inizio, quiz = apri_quiz(controlla_focus=True)
     nessun_nome_interno(quiz)
     testi = etichette(quiz)
     for atteso in ("Clicca sul pulsante esatto", "Misure di lunghezza", "Dom. Tempo Tempo", "parziale totale", "1"):
