@@ -23,9 +23,8 @@ std::size_t indice(Enum e) {
 
 }  // namespace
 
-FinestraQuiz::FinestraQuiz(const VarianteQuiz& variante, MotoreQuiz& motore, std::function<void()> chiudi,
-                           std::function<void()> termina)
-    : ui::FinestraClassica(finestraQuiz(variante.nome, variante.titolo), layoutQuiz(motore.configurazione())),
+FinestraQuiz::FinestraQuiz(Quiz quiz, MotoreQuiz& motore, std::function<void()> chiudi, std::function<void()> termina)
+    : ui::FinestraClassica(finestraQuiz(quiz), layoutQuiz(quiz)),
       motore_(motore),
       chiudi_(std::move(chiudi)),
       termina_(std::move(termina)) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "quiz/motore_quiz.h"
+#include "quiz/varianti_quiz.h"
 #include "ui/finestra_classica.h"
 
 namespace kestrano {
@@ -18,25 +19,12 @@ class EtichettaClassica;
 class PulsanteClassico;
 }  // namespace ui
 
-struct VarianteQuiz {
-    std::string_view nome;    // the window's name
-    std::string_view titolo;  // two blanks after the colon
-    const ConfigurazioneQuiz& configurazione;
-};
-
-inline const VarianteQuiz varianteMultipli{
-    "FrmMultipli", "96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I MULTIPLI", configurazioneMultipli};
-inline const VarianteQuiz varianteSottomultipli{"FrmSottomultipli",
-                                                "96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I SOTTOMULTIPLI",
-                                                configurazioneSottomultipli};
-
 class FinestraQuiz final : public ui::FinestraClassica, public VistaQuiz {
     Q_OBJECT
 
 public:
     // `chiudi` unloads this window; `termina` ends the program. The engine outlives the window.
-    FinestraQuiz(const VarianteQuiz& variante, MotoreQuiz& motore, std::function<void()> chiudi,
-                 std::function<void()> termina);
+    FinestraQuiz(Quiz quiz, MotoreQuiz& motore, std::function<void()> chiudi, std::function<void()> termina);
     ~FinestraQuiz() override;
 
     // The window's load step: the engine prepares the drill, then the focus goes to the first

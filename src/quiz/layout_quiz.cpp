@@ -73,16 +73,20 @@ Tabella tabella(const ConfigurazioneQuiz& c) {
 
 }  // namespace
 
-std::span<const DescrizioneControllo> layoutQuiz(const ConfigurazioneQuiz& configurazione) {
-    static const Tabella multipli = tabella(configurazioneMultipli);
-    static const Tabella sottomultipli = tabella(configurazioneSottomultipli);
-    // There are two quizzes, each with its own table built once.
-    return &configurazione == &configurazioneSottomultipli ? std::span<const DescrizioneControllo>(sottomultipli)
-                                                           : std::span<const DescrizioneControllo>(multipli);
+std::span<const DescrizioneControllo> layoutQuiz(Quiz quiz) {
+    // One table per quiz, built once from its configuration.
+    static const std::array<Tabella, numeroQuiz> tabelle = [] {
+        std::array<Tabella, numeroQuiz> t{};
+        for (std::size_t i = 0; i < numeroQuiz; ++i) t[i] = tabella(variantiQuiz[i].configurazione);
+        return t;
+    }();
+    return tabelle[static_cast<std::size_t>(quiz)];
 }
 
-DescrizioneFinestra finestraQuiz(std::string_view nome, std::string_view titolo) {
-    return {nome, titolo, 11880, 8310, sfondoFinestra, Bordo::ridimensionabile, "MnuFile", "&File", "MnuEsci", "Esci"};
+DescrizioneFinestra finestraQuiz(Quiz quiz) {
+    const VarianteQuiz& v = variante(quiz);
+    return {v.nome,    v.titolo, 11880,     8310,  sfondoFinestra, Bordo::ridimensionabile,
+            "MnuFile", "&File",  "MnuEsci", "Esci"};
 }
 
 }  // namespace kestrano

@@ -3,13 +3,14 @@
 
 #include <span>
 
-#include "quiz/configurazione_quiz.h"
+#include "quiz/varianti_quiz.h"
 #include "ui/finestra_classica.h"
 #include "ui/layout.h"
 
 namespace kestrano {
 
-std::span<const ui::DescrizioneControllo> layoutQuiz(const ConfigurazioneQuiz& configurazione);
-ui::DescrizioneFinestra finestraQuiz(std::string_view nome, std::string_view titolo);
+// The controls of a quiz's window, its answer buttons captioned from the quiz's configuration.
+std::span<const ui::DescrizioneControllo> layoutQuiz(Quiz quiz);
+ui::DescrizioneFinestra finestraQuiz(Quiz quiz);
 
 }  // namespace kestrano

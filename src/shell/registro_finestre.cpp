@@ -20,39 +20,43 @@ RegistroFinestre::~RegistroFinestre() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-MotoreQuiz* RegistroFinestre::motore(Finestra f) const {
-    if (f == Finestra::Multipli) return motoreMultipli_.get();
-    if (f == Finestra::Sottomultipli) return motoreSottomultipli_.get();
-    return nullptr;
+std::optional<Quiz> RegistroFinestre::quizDi(Finestra f) {
+    switch (f) {
+        case Finestra::Multipli:
+            return Quiz::Multipli;
+        case Finestra::Sottomultipli:
+            return Quiz::Sottomultipli;
+        case Finestra::InizioMultpli:
+        case Finestra::WWW:
+            break;
+    }
+    return std::nullopt;
 }
 
-MotoreQuiz& RegistroFinestre::motoreCreato(Finestra f) {
-    const bool multipli = f == Finestra::Multipli;
-    auto& motore = multipli ? motoreMultipli_ : motoreSottomultipli_;
-    if (!motore)
-        motore = std::make_unique<MotoreQuiz>(multipli ? configurazioneMultipli : configurazioneSottomultipli,
-                                              orologio_, multipli ? generatoreMultipli_ : generatoreSottomultipli_);
-    return *motore;
+MotoreQuiz* RegistroFinestre::motore(Finestra f) const {
+    const auto q = quizDi(f);
+    return q ? motori_[static_cast<std::size_t>(*q)].get() : nullptr;
+}
+
+MotoreQuiz& RegistroFinestre::motoreCreato(Quiz q) {
+    const auto i = static_cast<std::size_t>(q);
+    if (!motori_[i]) motori_[i] = std::make_unique<MotoreQuiz>(variante(q).configurazione, orologio_, generatori_[i]);
+    return *motori_[i];
 }
 
 RegistroFinestre::PuntatoreFinestra RegistroFinestre::crea(Finestra f) {
     const auto chiudi = [this, f] { scarica(f); };
-    switch (f) {
-        case Finestra::InizioMultpli:
-            return PuntatoreFinestra(new FinestraInizio(*this));
-        case Finestra::WWW: {
-            auto* www = new FinestraWWW(chiudi);
-            www->Form_Load();
-            return PuntatoreFinestra(www);
-        }
-        case Finestra::Multipli:
-        case Finestra::Sottomultipli:
-            break;
+    if (const auto q = quizDi(f)) {
+        auto* quiz = new FinestraQuiz(*q, motoreCreato(*q), chiudi, [this] { termina(); });
+        quiz->Form_Load();
+        return PuntatoreFinestra(quiz);
     }
-    auto* quiz = new FinestraQuiz(f == Finestra::Multipli ? varianteMultipli : varianteSottomultipli, motoreCreato(f),
-                                  chiudi, [this] { termina(); });
-    quiz->Form_Load();
-    return PuntatoreFinestra(quiz);
+    if (f == Finestra::WWW) {
+        auto* www = new FinestraWWW(chiudi);
+        www->Form_Load();
+        return PuntatoreFinestra(www);
+    }
+    return PuntatoreFinestra(new FinestraInizio(*this));
 }
 
 void RegistroFinestre::carica(Finestra f) {

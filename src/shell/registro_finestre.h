@@ -7,10 +7,12 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "quiz/generatore_casuale.h"
 #include "quiz/motore_quiz.h"
 #include "quiz/orologio.h"
+#include "quiz/varianti_quiz.h"
 
 namespace kestrano {
 
@@ -53,13 +55,16 @@ private:
 
     static std::size_t indice(Finestra f) { return static_cast<std::size_t>(f); }
     PuntatoreFinestra crea(Finestra f);
-    MotoreQuiz& motoreCreato(Finestra f);
+    MotoreQuiz& motoreCreato(Quiz q);
+    // The quiz a window shows, for the two quiz windows.
+    static std::optional<Quiz> quizDi(Finestra f);
 
     std::function<void()> fine_;
     bool terminato_ = false;
     OrologioDiSistema orologio_;
-    GeneratoreSplitMix generatoreMultipli_, generatoreSottomultipli_;
-    std::unique_ptr<MotoreQuiz> motoreMultipli_, motoreSottomultipli_;
+    // Per quiz, indexed as the table of the quizzes.
+    std::array<GeneratoreSplitMix, numeroQuiz> generatori_;
+    std::array<std::unique_ptr<MotoreQuiz>, numeroQuiz> motori_;
     std::array<PuntatoreFinestra, 4> finestre_;
 };
 
