@@ -21,4 +21,4 @@ pacchetti_programma=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberati
 # server, a way to click in it, a session bus with the AT-SPI stack and its Python client, a
 # fake clock with the time zones, a tracer, readelf, and the tools of the packaging check.
 pacchetti_test=(qt6-base-private-dev fonts-urw-base35 xvfb xauth xdotool x11-utils dbus at-spi2-core python3-pyatspi
-    faketime tzdata strace binutils file desktop-file-utils appstream dpkg-dev)
+    faketime tzdata strace binutils file desktop-file-utils appstream dpkg-dev lintian)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The installed tree and the Debian package: every file in its place, the desktop entry and
-# the AppStream metadata valid, the icons of the right sizes, and the runtime packages declared.
+# the AppStream metadata valid, the icons of the right sizes, the runtime packages declared,
+# and the package as Debian's checker (lintian) wants it.
 # Usage: controlla_pacchetto.sh BUILD_DIR VERSION
 set -euo pipefail
 costruzione=$1
@@ -37,6 +38,9 @@ done
 dpkg-deb -x "$deb" "$lavoro/estratto"
 controlla_albero "$lavoro/estratto/usr"
 # Nothing but the program and its desktop files goes into the package.
-estranei=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -vE '^\./usr/(bin/kestrano|share/(applications|metainfo|icons|doc)(/|$))|^\./(usr/?|usr/bin/|usr/share/)?$' || true)
+estranei=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -vE '^\./usr/(bin/kestrano|share/(applications|metainfo|icons|doc|man)(/|$))|^\./(usr/?|usr/bin/|usr/share/)?$' || true)
 [ -z "$estranei" ] || fallisci "unexpected files in the package: $estranei"
+# Debian's own checker: no error and no warning (its notes of information are let pass).
+lintian --tag-display-limit 0 --fail-on error,warning "$deb" >"$lavoro/lintian.log" 2>&1 \
+    || { cat "$lavoro/lintian.log"; fallisci "lintian found errors or warnings"; }
 echo "1 passed, 0 failed"
