@@ -43,8 +43,4 @@ constexpr std::optional<Unita> unitaDaSimbolo(std::string_view testo) {
     return std::nullopt;
 }
 
-// Each quiz works on four units, each ten times the next.
-inline constexpr std::array<Unita, 4> unitaMultipli{Unita::km, Unita::hm, Unita::dam, Unita::m};
-inline constexpr std::array<Unita, 4> unitaSottomultipli{Unita::m, Unita::dm, Unita::cm, Unita::mm};
-
 }  // namespace kestrano

@@ -23,7 +23,6 @@ public:
     // An invalid colour makes the label transparent.
     void impostaSfondo(QColor sfondo);
     QColor sfondo() const { return sfondo_; }
-    QColor coloreTesto() const { return coloreTesto_; }
 
 protected:
     void paintEvent(QPaintEvent* evento) override;

@@ -73,11 +73,7 @@ class OrologioFisso final : public Orologio {
 public:
     float ora = 0.0f;
     double stabile = 1.0e6;
-    int letture = 0;
-    float secondiDaMezzanotte() override {
-        ++letture;
-        return ora;
-    }
+    float secondiDaMezzanotte() override { return ora; }
     double secondiStabili() override { return stabile; }
     void passa(double secondi) {
         stabile += secondi;
