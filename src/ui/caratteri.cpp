@@ -2,6 +2,7 @@
 #include "ui/caratteri.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 #include <cmath>
 
@@ -34,13 +35,22 @@ QStringList facceConSostituti(std::string_view famiglia) {
 // The first face of the list that is installed, so that the font database matches it at
 // once instead of asking fontconfig for the fallbacks of a face it does not have. The database
 // names a face installed by two foundries with the foundry after it ("Nimbus Sans [urw]").
+// Each named face is resolved once: every window asks again for the same few.
 QString facciaInstallata(std::string_view famiglia) {
+    static QHash<QString, QString> risolte;
+    const QString nome = QString::fromUtf8(famiglia.data(), static_cast<qsizetype>(famiglia.size()));
+    if (const auto it = risolte.constFind(nome); it != risolte.constEnd()) return *it;
     const QStringList facce = facceConSostituti(famiglia);
     QStringList installate = QFontDatabase::families();
     for (QString& f : installate) f = f.section(QStringLiteral(" ["), 0, 0);
+    QString scelta = facce.front();
     for (const QString& f : facce)
-        if (installate.contains(f, Qt::CaseInsensitive)) return f;
-    return facce.front();
+        if (installate.contains(f, Qt::CaseInsensitive)) {
+            scelta = f;
+            break;
+        }
+    risolte.insert(nome, scelta);
+    return scelta;
 }
 
 }  // namespace

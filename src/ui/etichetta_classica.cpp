@@ -1,6 +1,7 @@
 // Painting of the classic label, and its text as assistive technology reads it.
 #include "ui/etichetta_classica.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,9 +18,17 @@ EtichettaClassica::EtichettaClassica(const QString& testo, Qt::Alignment allinea
 
 void EtichettaClassica::impostaTesto(const QString& testo, const QString& parlato) {
     // Both notify assistive technology of a change; the spoken form goes last, so that the
-    // last notice already carries the name a screen reader should say.
+    // last notice already carries the name a screen reader should say. A text shown again (the
+    // same question drawn twice in a row) is announced again too, but only while assistive
+    // technology listens: a notice costs an accessible object for the label.
+    const bool stesso = testo == text();
     setText(testo);
-    setAccessibleName(parlato);
+    if (accessibleName() != parlato) {
+        setAccessibleName(parlato);
+    } else if (stesso && QAccessible::isActive()) {
+        QAccessibleEvent evento(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&evento);
+    }
 }
 
 void EtichettaClassica::impostaSfondo(QColor sfondo) {
