@@ -14,8 +14,8 @@ public:
 };
 
 // splitmix64: a 64-bit counter stepped by the golden ratio and mixed by two multiply-xorshift
-// rounds. The seed is the full bit pattern of the
-// float, so two clock readings that differ in their last bit give different sequences.
+// rounds. The seed is the full bit pattern of the float, so two clock readings that differ in
+// their last bit give different sequences.
 class GeneratoreSplitMix final : public GeneratoreCasuale {
 public:
     void reinizializza(float seme) override;

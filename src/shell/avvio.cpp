@@ -66,8 +66,8 @@ void preparaApplicazione() {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new ui::StileClassico);
     // The program's default font, MS Sans Serif 8.25 pt (through its substitute), set once
-    // before any window: the menu bars draw "File" and "Esci" in it, and no other face has to
-    // be loaded for them.
+    // before any window: the menu bars draw "File" and "Esci" in it, rather than in the
+    // platform's default face with its list of fallback faces.
     QApplication::setFont(ui::qFont(ui::carattereDiSistema));
 }
 

@@ -75,9 +75,7 @@ ControlliCostruiti costruisci(QWidget* area, std::span<const DescrizioneControll
             // form; decorations and controls that never show are left out.
             if (!d.parlata.empty()) w->setAccessibleName(testoQt(d.parlata));
             if (d.tipo == Tipo::cornice) w->setAccessibleName(testoQt(d.didascalia));
-            if (d.decorativo || !d.visibile || d.tipo == Tipo::forma || d.tipo == Tipo::linea ||
-                d.tipo == Tipo::immagine)
-                escludiDallAlbero(w);
+            if (d.decorativo || !d.visibile) escludiDallAlbero(w);
             if (!d.suggerimento.empty()) w->setToolTip(testoQt(d.suggerimento));
             if (d.tipo != Tipo::pulsante) w->setFocusPolicy(Qt::NoFocus);
             w->setEnabled(d.abilitato);

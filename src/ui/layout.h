@@ -31,6 +31,7 @@ struct DescrizioneControllo {
     std::string_view contenitore = {};   // the frame holding it; empty: the client area
     std::string_view parlata = {};       // what a screen reader says for a spaced-out caption
     bool decorativo = false;             // nothing to read or use: left out for screen readers
+                                         // (shapes, lines and pictures always are)
 
     constexpr DescrizioneControllo in(std::string_view cornice) const {
         DescrizioneControllo d = *this;
@@ -81,11 +82,11 @@ constexpr DescrizioneControllo forma(std::string_view nome, int l, int t, int w,
                                      Colore bordo, int spessoreBordo) {
     DescrizioneControllo d{nome, Tipo::forma, {}, l, t, w, h, carattereDiSistema, bordo, riempimento};
     d.spessoreBordo = spessoreBordo;
-    return d;
+    return d.decorazione();
 }
 
 constexpr DescrizioneControllo linea(std::string_view nome, int x1, int y1, int x2, int y2, Colore colore) {
-    return {nome, Tipo::linea, {}, x1, y1, x2, y2, carattereDiSistema, colore};
+    return DescrizioneControllo{nome, Tipo::linea, {}, x1, y1, x2, y2, carattereDiSistema, colore}.decorazione();
 }
 
 constexpr DescrizioneControllo cornice(std::string_view nome, std::string_view didascalia, int l, int t, int w, int h,
@@ -95,7 +96,7 @@ constexpr DescrizioneControllo cornice(std::string_view nome, std::string_view d
 }
 
 constexpr DescrizioneControllo immagine(std::string_view nome, int l, int t, int w, int h) {
-    return {nome, Tipo::immagine, {}, l, t, w, h};
+    return DescrizioneControllo{nome, Tipo::immagine, {}, l, t, w, h}.decorazione();
 }
 
 }  // namespace kestrano::ui

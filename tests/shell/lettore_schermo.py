@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """What a screen reader meets in the running program, read through AT-SPI (pyatspi).
 
-lettore_schermo.py esercizio: the start window and a quiz read as they show, with spoken forms
-  and no internal control name; a chosen and verified answer read back; the next question
-  announced by a name-changed event; then "Esci" ends the program.
+lettore_schermo.py esercizio READY_FILE: listens for name changes, creates READY_FILE, then
+  (once the program has been started) reads the start window and a quiz as they show, with
+  spoken forms and no internal control name; a chosen and verified answer read back; the next
+  question announced by a name-changed event; then "Esci" ends the program.
 lettore_schermo.py ora_legale START_EPOCH: an answer verified at least 22 real seconds after
   the program started (its clock at 01:59:40 on the day summer time starts); its seconds, as
   read, must be the real ones.
@@ -34,7 +35,7 @@ def attendi(condizione, cosa, secondi=20):
         if valore:
             return valore
         if time.monotonic() > fino:
-            fallisci("no " + cosa)
+            fallisci("no " + (cosa() if callable(cosa) else cosa))
         time.sleep(0.05)
 
 
@@ -125,10 +126,18 @@ def apri_quiz(controlla_focus=False):
     return inizio, quiz
 
 
-def esercizio():
+def esercizio(pronto):
     nomi_cambiati = []
-    pyatspi.Registry.registerEventListener(
-        lambda e: nomi_cambiati.append(e.source.name), "object:property-change:accessible-name")
+
+    def nome_cambiato(evento):
+        # The event names its source as it was sent; asking the source for its name again
+        # could time out on a loaded machine, and an exception here would lose the event.
+        nomi_cambiati.append(evento.source_name or "")
+
+    pyatspi.Registry.registerEventListener(nome_cambiato, "object:property-change:accessible-name")
+    # The program, started once the listener is known, learns of it as it starts up; one
+    # already running might learn of it late and send nothing.
+    open(pronto, "w").close()
     inizio, quiz = apri_quiz(controlla_focus=True)
     nessun_nome_interno(quiz)
     testi = etichette(quiz)
@@ -147,8 +156,9 @@ def esercizio():
     attendi(lambda: tempo_parziale(quiz), "seconds read")
     del nomi_cambiati[:]
     premi(quiz, "Visualizza nuova domanda")
-    attendi(lambda: any(n.endswith(" ?") for n in nomi_cambiati), "name-changed event for the next question")
     attendi(lambda: "2" in etichette(quiz), "question counter 2")
+    attendi(lambda: any(n.endswith(" ?") for n in nomi_cambiati),
+            lambda: "name-changed event for the next question (names changed meanwhile: %s)" % nomi_cambiati)
     print("read: %r, then %s; next question announced" % (domanda, sorted(esito)))
     premi(inizio, "Esci")
 
@@ -175,6 +185,6 @@ def ora_legale(avvio):
 
 if __name__ == "__main__":
     if sys.argv[1] == "esercizio":
-        esercizio()
+        esercizio(sys.argv[2])
     else:
         ora_legale(float(sys.argv[2]))
