@@ -44,10 +44,6 @@ void scegliCartellaRuntime() {
 }  // namespace
 
 void preparaPiattaforma() {
-    // On X11 each new window would get a fresh shared-memory backing store, and the page
-    // faults of filling it cost a quiz window 5 of its 6 ms to first frame; plain images are
-    // reused by the allocator and bring the opening down to about 2.5 ms.
-    qputenv("QT_XCB_NO_MITSHM", "1");
     // With no session bus named, D-Bus "autolaunches" one by running dbus-launch, whose bus
     // daemon outlives the program. An address that no socket can have (a path below a file)
     // makes every connection attempt fail at once, with nothing run. A session bus that is
