@@ -148,6 +148,8 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const long rssInizio = rssInKb();
     for (int i = 0; i < cicli; ++i) {
         ciclo("Command1", Finestra::Multipli);
