@@ -8,7 +8,9 @@
 
 #include <QDir>
 
+#include "ui/accessibilita.h"
 #include "ui/caratteri.h"
+#include "ui/icona_xpm.h"
 #include "ui/stile_classico.h"
 
 namespace kestrano {
@@ -61,6 +63,10 @@ void preparaApplicazione() {
     // The windows' own rules decide when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new ui::StileClassico);
+    // One icon for every window: a window's own copy would be a new pixmap each time it is
+    // made, and each would take a new place in the pixmap cache.
+    QApplication::setWindowIcon(QIcon(QPixmap(ui::iconaXpm)));
+    ui::preparaAccessibilita();
     // The program's default font, MS Sans Serif 8.25 pt (through its substitute), set once
     // before any window: the menu bars draw "File" and "Esci" in it, rather than in the
     // platform's default face with its list of fallback faces.

@@ -55,11 +55,7 @@ bool esclusoDallAlbero(const QWidget* w) {
 }
 
 void preparaAccessibilita() {
-    static const bool installata = [] {
-        QAccessible::installFactory(fabbrica);
-        return true;
-    }();
-    (void)installata;
+    QAccessible::installFactory(fabbrica);  // installed again, it is still there once
 }
 
 }  // namespace kestrano::ui

@@ -11,7 +11,7 @@ namespace kestrano::ui {
 void escludiDallAlbero(QWidget* w);
 bool esclusoDallAlbero(const QWidget* w);
 
-// Installs, once, the accessible interfaces of the program's own containers.
+// Installs the accessible interfaces of the program's own containers.
 void preparaAccessibilita();
 
 }  // namespace kestrano::ui

@@ -2,25 +2,18 @@
 #include "ui/finestra_classica.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 
-#include "ui/accessibilita.h"
 #include "ui/area_client.h"
-#include "ui/icona_xpm.h"
 #include "ui/misure.h"
 
 namespace kestrano::ui {
 
 FinestraClassica::FinestraClassica(const DescrizioneFinestra& finestra, std::span<const DescrizioneControllo> tabella)
     : QMainWindow(nullptr), tabella_(tabella), area_(new AreaClient(this)) {
-    preparaAccessibilita();
     setObjectName(testoQt(finestra.nome));
     setWindowTitle(testoQt(finestra.titolo));
-    // One icon, made once for the application and shown by every window: a window's own copy
-    // would be a new pixmap each time, and each would take a new place in the pixmap cache.
-    if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(QIcon(QPixmap(iconaXpm)));
     switch (finestra.bordo) {
         case Bordo::nessuno:
             setWindowFlag(Qt::FramelessWindowHint);

@@ -1,5 +1,6 @@
-// The program's icon, shared by all four windows: a yellow ruler, 32 x 32 in a few of the 16
-// classic colours, kept as XPM so it builds into the program with no resource file.
+// The program's icon, set once for the application and shown by all four windows: a yellow
+// ruler, 32 x 32 in a few of the 16 classic colours, kept as XPM so it builds into the program
+// with no resource file.
 #pragma once
 
 namespace kestrano::ui {

@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <random>
 
+#include "shell/avvio.h"
 #include "shell/registro_finestre.h"
 #include "support/avvisi.h"
 #include "support/gui.h"
@@ -68,7 +69,10 @@ class TestScimmia : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { silenziaAvvisiOffscreen(); }
+    void initTestCase() {
+        silenziaAvvisiOffscreen();
+        preparaApplicazione();
+    }
 
     void camminoCasuale() {
         const quint64 seme = daAmbiente("KESTRANO_SEME", std::random_device{}());

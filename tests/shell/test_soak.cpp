@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "shell/avvio.h"
 #include "shell/registro_finestre.h"
 #include "support/avvisi.h"
 #include "support/gui.h"
@@ -44,7 +45,10 @@ class TestSoak : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { silenziaAvvisiOffscreen(); }
+    void initTestCase() {
+        silenziaAvvisiOffscreen();
+        preparaApplicazione();
+    }
 
     void aperturaEChiusuraRipetute_data() {
         QTest::addColumn<int>("finestra");
