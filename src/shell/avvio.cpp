@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <cstdio>
+#include <cstdlib>
 
 #include "ui/accessibilita.h"
 #include "ui/caratteri.h"
@@ -43,9 +45,32 @@ void scegliCartellaRuntime() {
         }
 }
 
+// While the application object is being made, the toolkit's messages wait. Where it finds no
+// display it would stop the program with an abort (and a core) after a few lines meant for
+// developers; instead the program says in one line what it lacks and ends with status 1.
+QtMessageHandler gestoreDiPrima = nullptr;
+bool inPreparazione = false;
+QStringList& messaggiRinviati() {
+    static QStringList m;
+    return m;
+}
+
+void durantePreparazione(QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo) {
+    if (tipo != QtFatalMsg) {
+        messaggiRinviati().append(qFormatLogMessage(tipo, contesto, testo));
+        return;
+    }
+    std::fputs("kestrano: nessuno schermo grafico a cui collegarsi (DISPLAY o WAYLAND_DISPLAY): "
+               "avviare kestrano dal desktop di una sessione grafica\n",
+               stderr);
+    std::_Exit(1);
+}
+
 }  // namespace
 
 void preparaPiattaforma() {
+    gestoreDiPrima = qInstallMessageHandler(durantePreparazione);
+    inPreparazione = true;
     // With no session bus named, D-Bus "autolaunches" one by running dbus-launch, whose bus
     // daemon outlives the program. An address that no socket can have (a path below a file)
     // makes every connection attempt fail at once, with nothing run. A session bus that is
@@ -56,6 +81,12 @@ void preparaPiattaforma() {
 }
 
 void preparaApplicazione() {
+    if (inPreparazione) {
+        inPreparazione = false;
+        qInstallMessageHandler(gestoreDiPrima);
+        for (const QString& m : std::as_const(messaggiRinviati())) std::fprintf(stderr, "%s\n", qPrintable(m));
+        messaggiRinviati().clear();
+    }
     QApplication::setApplicationName(QStringLiteral("kestrano"));
     QApplication::setApplicationVersion(QStringLiteral(KESTRANO_VERSIONE));
     // Ties every window to the desktop entry, for the Wayland app id and the docks.

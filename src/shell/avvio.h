@@ -7,7 +7,8 @@
 
 namespace kestrano {
 
-// Settings for the toolkit, made before the application object exists.
+// Settings for the toolkit, made before the application object exists; until
+// preparaApplicazione, a toolkit that finds no display ends the program with one line and status 1.
 void preparaPiattaforma();
 
 // The application's identity, style, default font and end rule, once the application object

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # The real program on a real X server (Xvfb): opens a quiz, holds "Info" with the right and
 # the left mouse button (moving off the button before the release), then "E S C I" must end
-# the process. Its windows carry the X11 class its desktop entry names.
+# the process. Its windows carry the X11 class its desktop entry names. With no display at all
+# it ends with status 1 and one line on its error output, never with an abort.
 # Usage: fumo_xvfb.sh PATH_TO_KESTRANO PATH_TO_POSIZIONI PATH_TO_DESKTOP_ENTRY
 set -euo pipefail
 source "$(dirname "$0")/xvfb_comune.sh"
 leggi_posizioni "$2"
+stato=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" >"$lavoro/senza_schermo" 2>&1 || stato=$?
+[ "$stato" -eq 1 ] && [ "$(wc -l <"$lavoro/senza_schermo")" -eq 1 ] \
+    || { cat "$lavoro/senza_schermo"; fallisci "with no display the program ended with status $stato"; }
 avvia_xvfb
 avvia_programma "$1"
 attendi_finestra "Gli obiettivi dell'addizione"
