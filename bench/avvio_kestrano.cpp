@@ -1,6 +1,7 @@
 // kestrano's start-up, as main does it, up to the start window's first frame.
 #include "primo_fotogramma.h"
 #include "shell/avvio.h"
+#include "shell/registro_finestre.h"
 
 int main(int, char** argv) {
     kestrano::preparaPiattaforma();

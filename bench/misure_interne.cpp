@@ -16,6 +16,7 @@
 
 #include "quiz/motore_quiz.h"
 #include "shell/avvio.h"
+#include "shell/registro_finestre.h"
 #include "ui/finestra_classica.h"
 
 using namespace kestrano;

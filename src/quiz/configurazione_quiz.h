@@ -12,18 +12,19 @@ namespace kestrano {
 
 struct ConfigurazioneQuiz {
     const BancaDomande& banca;
-    // Captions of Command2..Command8, which are also the answer texts the pupil can choose.
+    // Captions of Command2..Command8, which are also the answer texts the pupil can choose; a
+    // list of another length does not convert.
     std::array<std::string_view, numeroPulsantiRisposta> didascalie;
 
     std::string_view didascalia(PulsanteRisposta p) const { return didascalie[static_cast<std::size_t>(p)]; }
 };
 
 inline const ConfigurazioneQuiz configurazioneMultipli{
-    bancaMultipli,
-    {"10", "100", "1000", simbolo(Unita::m), simbolo(Unita::dam), simbolo(Unita::hm), simbolo(Unita::km)}};
+    bancaMultipli, std::to_array<std::string_view>({"10", "100", "1000", simbolo(Unita::m), simbolo(Unita::dam),
+                                                    simbolo(Unita::hm), simbolo(Unita::km)})};
 
 inline const ConfigurazioneQuiz configurazioneSottomultipli{
-    bancaSottomultipli,
-    {"10", "100", "1000", simbolo(Unita::mm), simbolo(Unita::cm), simbolo(Unita::dm), simbolo(Unita::m)}};
+    bancaSottomultipli, std::to_array<std::string_view>({"10", "100", "1000", simbolo(Unita::mm), simbolo(Unita::cm),
+                                                         simbolo(Unita::dm), simbolo(Unita::m)})};
 
 }  // namespace kestrano

@@ -14,20 +14,8 @@ using ui::CorniceClassica;
 using ui::EtichettaClassica;
 using ui::PulsanteClassico;
 
-namespace {
-
-template <typename Enum>
-std::size_t indice(Enum e) {
-    return static_cast<std::size_t>(e);
-}
-
-}  // namespace
-
-FinestraQuiz::FinestraQuiz(Quiz quiz, MotoreQuiz& motore, std::function<void()> chiudi, std::function<void()> termina)
-    : ui::FinestraClassica(finestraQuiz(quiz), layoutQuiz(quiz)),
-      motore_(motore),
-      chiudi_(std::move(chiudi)),
-      termina_(std::move(termina)) {
+FinestraQuiz::FinestraQuiz(Quiz quiz, MotoreQuiz& motore)
+    : ui::FinestraClassica(finestraQuiz(quiz), layoutQuiz(quiz)), motore_(motore) {
     for (std::size_t i = 0; i < etichette_.size(); ++i)
         etichette_[i] = controllo<EtichettaClassica>(nome(static_cast<Etichetta>(i)));
     for (std::size_t i = 0; i < pulsanti_.size(); ++i)
@@ -35,9 +23,9 @@ FinestraQuiz::FinestraQuiz(Quiz quiz, MotoreQuiz& motore, std::function<void()> 
     for (std::size_t i = 0; i < risposte_.size(); ++i) {
         const auto p = static_cast<PulsanteRisposta>(i);
         risposte_[i] = controllo<PulsanteClassico>(nome(p));
-        connect(risposte_[i], &QPushButton::clicked, this, [this, p] { motore_.rispostaScelta(p); });
+        connect(risposte_[i], &QPushButton::clicked, this, [this, op = operazione(p)] { (motore_.*op)(); });
     }
-    frame2_ = controllo<CorniceClassica>("Frame2");
+    frame2_ = controllo<CorniceClassica>(nomeFrame2);
 
     connect(pulsanti_[indice(Pulsante::CmdVerifica)], &QPushButton::clicked, this,
             [this] { motore_.CmdVerifica_Click(); });
@@ -47,8 +35,6 @@ FinestraQuiz::FinestraQuiz(Quiz quiz, MotoreQuiz& motore, std::function<void()> 
             [this] { motore_.CmdRicomincia_Click(); });
     connect(pulsanti_[indice(Pulsante::CmdFine)], &QPushButton::clicked, this, [this] { motore_.CmdFine_Click(); });
     connect(voceMenu(), &QAction::triggered, this, [this] { motore_.MnuEsci_Click(); });
-    // Closing from the window frame is the same as "F i n e".
-    allaRichiestaDiChiusura = [this] { motore_.CmdFine_Click(); };
     motore_.collegaVista(this);
 }
 
@@ -78,11 +64,11 @@ void FinestraQuiz::impostaSfondoFrame2(ColoreRgb colore) {
 }
 
 void FinestraQuiz::chiudiFinestra() {
-    if (chiudi_) chiudi_();
+    emit chiusuraRichiesta();
 }
 
 void FinestraQuiz::terminaProgramma() {
-    if (termina_) termina_();
+    emit fineRichiesta();
 }
 
 }  // namespace kestrano

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <string_view>
 
 #include "quiz/motore_quiz.h"
@@ -23,8 +22,8 @@ class FinestraQuiz final : public ui::FinestraClassica, public VistaQuiz {
     Q_OBJECT
 
 public:
-    // `chiudi` unloads this window; `termina` ends the program. The engine outlives the window.
-    FinestraQuiz(Quiz quiz, MotoreQuiz& motore, std::function<void()> chiudi, std::function<void()> termina);
+    // The engine outlives the window. Closing and ending go to the owner as the window's signals.
+    FinestraQuiz(Quiz quiz, MotoreQuiz& motore);
     ~FinestraQuiz() override;
 
     // The window's load step: the engine prepares the drill, then the focus goes to the first
@@ -38,9 +37,12 @@ public:
     void chiudiFinestra() override;
     void terminaProgramma() override;
 
+protected:
+    // Closing from the window frame is the same as "F i n e".
+    void chiusuraDallaCornice() override { motore_.CmdFine_Click(); }
+
 private:
     MotoreQuiz& motore_;
-    std::function<void()> chiudi_, termina_;
     std::array<ui::EtichettaClassica*, numeroEtichette> etichette_{};
     std::array<ui::PulsanteClassico*, numeroPulsanti> pulsanti_{};
     std::array<ui::PulsanteClassico*, numeroPulsantiRisposta> risposte_{};

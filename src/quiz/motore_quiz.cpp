@@ -52,7 +52,7 @@ void MotoreQuiz::visualizza() {
     v().impostaDidascalia(Etichetta::LblIstruzione, testoCliccaEsatto);
 }
 
-void MotoreQuiz::rispostaScelta(PulsanteRisposta pulsante) {
+void MotoreQuiz::sceltaRisposta(PulsanteRisposta pulsante) {
     risposta_ = configurazione_.didascalia(pulsante);
     v().impostaDidascalia(Etichetta::lblRisultato, risposta_);
     lblRisultato_Change();
@@ -67,7 +67,8 @@ void MotoreQuiz::lblRisultato_Change() {
 }
 
 void MotoreQuiz::abilitaRisposte(bool abilitate) {
-    for (int i = 0; i < numeroPulsantiRisposta; ++i) v().impostaAbilitato(static_cast<PulsanteRisposta>(i), abilitate);
+    for (std::size_t i = 0; i < numeroPulsantiRisposta; ++i)
+        v().impostaAbilitato(static_cast<PulsanteRisposta>(i), abilitate);
 }
 
 void MotoreQuiz::CmdVerifica_Click() {

@@ -46,21 +46,18 @@ public:
 
     // Entry operations, one per control event of the window.
     void Form_Load();
-    void Command2_Click() { rispostaScelta(PulsanteRisposta::Command2); }
-    void Command3_Click() { rispostaScelta(PulsanteRisposta::Command3); }
-    void Command4_Click() { rispostaScelta(PulsanteRisposta::Command4); }
-    void Command5_Click() { rispostaScelta(PulsanteRisposta::Command5); }
-    void Command6_Click() { rispostaScelta(PulsanteRisposta::Command6); }
-    void Command7_Click() { rispostaScelta(PulsanteRisposta::Command7); }
-    void Command8_Click() { rispostaScelta(PulsanteRisposta::Command8); }
+    void Command2_Click() { sceltaRisposta(PulsanteRisposta::Command2); }
+    void Command3_Click() { sceltaRisposta(PulsanteRisposta::Command3); }
+    void Command4_Click() { sceltaRisposta(PulsanteRisposta::Command4); }
+    void Command5_Click() { sceltaRisposta(PulsanteRisposta::Command5); }
+    void Command6_Click() { sceltaRisposta(PulsanteRisposta::Command6); }
+    void Command7_Click() { sceltaRisposta(PulsanteRisposta::Command7); }
+    void Command8_Click() { sceltaRisposta(PulsanteRisposta::Command8); }
     void CmdVerifica_Click();
     void CmdOperazione_Click();
     void CmdRicomincia_Click();
     void CmdFine_Click();
     void MnuEsci_Click();
-
-    // The answer button operation by its button, for windows that bind the seven alike.
-    void rispostaScelta(PulsanteRisposta pulsante);
 
     // Shows the question numeroDomanda selects (or the one held before) and takes the start time.
     void visualizza();
@@ -80,6 +77,8 @@ public:
     float tempoTotale() const { return tempoTotale_; }
 
 private:
+    // What the seven answer operations share: the pressed button's caption becomes the choice.
+    void sceltaRisposta(PulsanteRisposta pulsante);
     void estraiDomanda();
     void lblRisultato_Change();
     void verificaRisposta();
@@ -104,6 +103,27 @@ private:
     float tempoParziale_ = 0.0f;
     float tempoTotale_ = 0.0f;
 };
+
+// The entry operation of each answer button, which its click runs.
+constexpr void (MotoreQuiz::*operazione(PulsanteRisposta p))() {
+    switch (p) {
+        case PulsanteRisposta::Command2:
+            return &MotoreQuiz::Command2_Click;
+        case PulsanteRisposta::Command3:
+            return &MotoreQuiz::Command3_Click;
+        case PulsanteRisposta::Command4:
+            return &MotoreQuiz::Command4_Click;
+        case PulsanteRisposta::Command5:
+            return &MotoreQuiz::Command5_Click;
+        case PulsanteRisposta::Command6:
+            return &MotoreQuiz::Command6_Click;
+        case PulsanteRisposta::Command7:
+            return &MotoreQuiz::Command7_Click;
+        case PulsanteRisposta::Command8:
+            return &MotoreQuiz::Command8_Click;
+    }
+    return nullptr;
+}
 
 // A whole number of seconds (or the counter) as the labels show it: plain digits, "-" if negative.
 std::string testoNumero(float valore);

@@ -2,6 +2,7 @@
 // operations. The enums make a misspelt control a compile error.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -17,15 +18,14 @@ enum class Etichetta {
     LblTempoTotale
 };
 
-inline constexpr int numeroEtichette = 7;
-
 // The buttons the engine shows and hides.
 enum class Pulsante { CmdVerifica, CmdOperazione, CmdRicomincia, CmdFine };
-inline constexpr int numeroPulsanti = 4;
 
 // The seven answer buttons, in the order of their names Command2..Command8.
 enum class PulsanteRisposta { Command2, Command3, Command4, Command5, Command6, Command7, Command8 };
-inline constexpr int numeroPulsantiRisposta = 7;
+
+// The one control the engine names outside the enums: the frame whose colour it sets.
+inline constexpr const char* nomeFrame2 = "Frame2";
 
 // Each control's name in the window, said once: the switches stay complete (-Wswitch), so a
 // control added to an enum without its name does not build.
@@ -79,6 +79,23 @@ constexpr const char* nome(PulsanteRisposta p) {
             return "Command8";
     }
     return "";
+}
+
+// How many values an enum has, counted through its name switch, which -Wswitch keeps complete:
+// a value added to an enum gets its name, and with it its place in every count and table.
+template <typename Enum>
+constexpr std::size_t contaValori() {
+    std::size_t n = 0;
+    while (*nome(static_cast<Enum>(n))) ++n;
+    return n;
+}
+inline constexpr std::size_t numeroEtichette = contaValori<Etichetta>();
+inline constexpr std::size_t numeroPulsanti = contaValori<Pulsante>();
+inline constexpr std::size_t numeroPulsantiRisposta = contaValori<PulsanteRisposta>();
+// An enum's value as the index of its entry in a table kept in the enum's order.
+template <typename Enum>
+constexpr std::size_t indice(Enum e) {
+    return static_cast<std::size_t>(e);
 }
 
 struct ColoreRgb {

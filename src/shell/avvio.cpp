@@ -60,9 +60,10 @@ void durantePreparazione(QtMsgType tipo, const QMessageLogContext& contesto, con
         messaggiRinviati().append(qFormatLogMessage(tipo, contesto, testo));
         return;
     }
-    std::fputs("kestrano: nessuno schermo grafico a cui collegarsi (DISPLAY o WAYLAND_DISPLAY): "
-               "avviare kestrano dal desktop di una sessione grafica\n",
-               stderr);
+    std::fputs(
+        "kestrano: nessuno schermo grafico a cui collegarsi (DISPLAY o WAYLAND_DISPLAY): "
+        "avviare kestrano dal desktop di una sessione grafica\n",
+        stderr);
     std::_Exit(1);
 }
 

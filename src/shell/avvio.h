@@ -3,8 +3,6 @@
 
 #include <QApplication>
 
-#include "shell/registro_finestre.h"
-
 namespace kestrano {
 
 // Settings for the toolkit, made before the application object exists; until

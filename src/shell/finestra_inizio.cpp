@@ -4,7 +4,6 @@
 #include <QAction>
 #include <array>
 
-#include "shell/registro_finestre.h"
 #include "ui/pulsante_classico.h"
 
 namespace kestrano {
@@ -19,7 +18,7 @@ constexpr Carattere arial12 = grassetto("Arial", 12), sansSerif825 = grassetto("
 constexpr Colore viola = rgb(255, 128, 255), lilla = rgb(192, 192, 255), blu = rgb(0, 0, 192);
 
 // clang-format off
-constexpr std::array<DescrizioneControllo, 12> tabella{{
+constexpr auto tabella = std::to_array<DescrizioneControllo>({
     // name           caption                                   left   top  width height font          face  tab
     pulsante("Command7", "Info",                                4590, 6630, 6675,  315, arial12,       viola, 8),
     pulsante("Command9", "E S C I",                             4590, 5700, 6690,  705, sansSerif825,  viola, 7).detta("Esci"),
@@ -38,7 +37,7 @@ constexpr std::array<DescrizioneControllo, 12> tabella{{
     // The banner: Shape2 lies 30 to the right of and 60 above Shape1, over it.
     forma("Shape2",                                              150,  240, 11655, 1305, viola, testoFinestra, 1),
     forma("Shape1",                                              120,  300, 11655, 1305, viola, testoFinestra, 2),
-}};
+});
 // clang-format on
 
 constexpr DescrizioneFinestra finestra{"FrmInizioMultpli",
@@ -54,20 +53,19 @@ constexpr DescrizioneFinestra finestra{"FrmInizioMultpli",
 
 }  // namespace
 
-FinestraInizio::FinestraInizio(RegistroFinestre& registro) : FinestraClassica(finestra, tabella) {
-    auto* multipli = controllo<PulsanteClassico>("Command1");
-    auto* sottomultipli = controllo<PulsanteClassico>("Command2");
-    auto* info = controllo<PulsanteClassico>("Command7");
-    auto* esci = controllo<PulsanteClassico>("Command9");
-    connect(multipli, &QPushButton::clicked, this, [&registro] { registro.mostra(Finestra::Multipli); });
-    connect(sottomultipli, &QPushButton::clicked, this, [&registro] { registro.mostra(Finestra::Sottomultipli); });
+FinestraInizio::FinestraInizio() : FinestraClassica(finestra, tabella) {
+    connect(controllo<PulsanteClassico>("Command1"), &QPushButton::clicked, this,
+            [this] { emit aperturaRichiesta(Quiz::Multipli); });
+    connect(controllo<PulsanteClassico>("Command2"), &QPushButton::clicked, this,
+            [this] { emit aperturaRichiesta(Quiz::Sottomultipli); });
     // The addresses show while any mouse button is held on "Info"; it has no click action,
     // so the keyboard does nothing on it.
-    connect(info, &PulsanteClassico::premuto, this, [&registro] { registro.mostra(Finestra::WWW); });
-    connect(info, &PulsanteClassico::rilasciato, this, [&registro] { registro.scarica(Finestra::WWW); });
-    connect(esci, &QPushButton::clicked, this, [&registro] { registro.termina(); });
-    connect(voceMenu(), &QAction::triggered, this, [&registro] { registro.scarica(Finestra::InizioMultpli); });
-    allaRichiestaDiChiusura = [&registro] { registro.scarica(Finestra::InizioMultpli); };
+    auto* info = controllo<PulsanteClassico>("Command7");
+    connect(info, &PulsanteClassico::premuto, this, &FinestraInizio::infoPremuto);
+    connect(info, &PulsanteClassico::rilasciato, this, &FinestraInizio::infoRilasciato);
+    connect(controllo<PulsanteClassico>("Command9"), &QPushButton::clicked, this, &FinestraInizio::fineRichiesta);
+    // "File" -> "Esci" unloads the start window alone, as its window-system close does.
+    connect(voceMenu(), &QAction::triggered, this, &FinestraInizio::chiusuraRichiesta);
     focusIniziale();
 }
 

@@ -1,17 +1,23 @@
 // The start window: the program's main menu, from which both quizzes and the info window open.
 #pragma once
 
+#include "quiz/varianti_quiz.h"
 #include "ui/finestra_classica.h"
 
 namespace kestrano {
 
-class RegistroFinestre;
-
+// What it asks of its owner goes out as signals: besides a window's own (unload it, end the
+// program), a quiz to open, and "Info" pressed and released with any mouse button.
 class FinestraInizio final : public ui::FinestraClassica {
     Q_OBJECT
 
 public:
-    explicit FinestraInizio(RegistroFinestre& registro);
+    FinestraInizio();
+
+signals:
+    void aperturaRichiesta(kestrano::Quiz quiz);
+    void infoPremuto();
+    void infoRilasciato();
 };
 
 }  // namespace kestrano

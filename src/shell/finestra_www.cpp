@@ -18,24 +18,20 @@ namespace {
 constexpr Carattere sansSerif135 = grassetto("MS Sans Serif", 13.5);
 
 // clang-format off
-constexpr std::array<DescrizioneControllo, 2> tabella{{
+constexpr auto tabella = std::to_array<DescrizioneControllo>({
     // name        caption       left   top  width height font          text           background   align
     // Both lefts are replaced by the load step, which centres the labels.
     etichetta("Label2", testoEmail,  1140, 1350, 4275, 525, sansSerif135, testoPulsante, std::nullopt, Allineamento::sinistra, 1),
     etichetta("Label1", indirizzoWeb, 1230, 405, 4245, 615, sansSerif135, testoPulsante, std::nullopt, Allineamento::sinistra, 0),
-}};
+});
 // clang-format on
 
 constexpr DescrizioneFinestra finestra{"FrmWWW", "INFO", 7215, 2970, rgb(192, 255, 255), Bordo::fisso};
 
 }  // namespace
 
-FinestraWWW::FinestraWWW(std::function<void()> chiudi)
-    : FinestraClassica(finestra, tabella), chiudi_(std::move(chiudi)) {
+FinestraWWW::FinestraWWW() : FinestraClassica(finestra, tabella) {
     setFixedSize(sizeHint());
-    setFocusPolicy(Qt::NoFocus);
-    // Closing from the window frame unloads it, as a click on the background does.
-    allaRichiestaDiChiusura = chiudi_;
 }
 
 void FinestraWWW::Form_Load() {
@@ -67,7 +63,7 @@ void FinestraWWW::mouseReleaseEvent(QMouseEvent* evento) {
         premutoSulloSfondo_ && evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint());
     premutoSulloSfondo_ = false;
     evento->accept();
-    if (click && chiudi_) chiudi_();  // Form_Click
+    if (click) emit chiusuraRichiesta();  // Form_Click
 }
 
 void FinestraWWW::keyPressEvent(QKeyEvent* evento) {

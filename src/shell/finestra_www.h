@@ -2,8 +2,6 @@
 // on the start window's "Info". A click on its background closes it.
 #pragma once
 
-#include <functional>
-
 #include "ui/finestra_classica.h"
 
 namespace kestrano {
@@ -15,7 +13,8 @@ class FinestraWWW final : public ui::FinestraClassica {
     Q_OBJECT
 
 public:
-    explicit FinestraWWW(std::function<void()> chiudi);
+    // A click on its background asks its owner to unload it (chiusuraRichiesta).
+    FinestraWWW();
 
     // Centres the window on the screen 20 twips below its top, and the labels on the window.
     void Form_Load();
@@ -26,7 +25,6 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
-    std::function<void()> chiudi_;
     bool premutoSulloSfondo_ = false;
 };
 

@@ -1,6 +1,7 @@
 // kestrano: a drill on the metric units of length for primary-school pupils. Start-up shows
 // the start window and does nothing else; everything after happens in its handlers.
 #include "shell/avvio.h"
+#include "shell/registro_finestre.h"
 
 int main(int, char** argv) {
     kestrano::preparaPiattaforma();

@@ -2,6 +2,7 @@
 #include "shell/registro_finestre.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 #include "quiz/finestra_quiz.h"
 #include "shell/finestra_inizio.h"
@@ -15,9 +16,10 @@ RegistroFinestre::RegistroFinestre(std::function<void()> fine) : fine_(std::move
 }
 
 RegistroFinestre::~RegistroFinestre() {
-    for (auto& f : finestre_) f.reset();
-    // The windows go before the engines they show.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The windows go before the engines they show: those still loaded, and those unloaded
+    // whose deletion still waits for the event loop. Nobody else's deletions are touched.
+    for (auto& f : finestre_) delete f.release();
+    for (const auto& f : inUscita_) delete f.data();
 }
 
 std::optional<Quiz> RegistroFinestre::quizDi(Finestra f) {
@@ -33,6 +35,16 @@ std::optional<Quiz> RegistroFinestre::quizDi(Finestra f) {
     return std::nullopt;
 }
 
+Finestra RegistroFinestre::finestraDi(Quiz q) {
+    switch (q) {
+        case Quiz::Multipli:
+            return Finestra::Multipli;
+        case Quiz::Sottomultipli:
+            return Finestra::Sottomultipli;
+    }
+    return Finestra::InizioMultpli;
+}
+
 MotoreQuiz* RegistroFinestre::motore(Finestra f) const {
     const auto q = quizDi(f);
     return q ? motori_[static_cast<std::size_t>(*q)].get() : nullptr;
@@ -45,18 +57,35 @@ MotoreQuiz& RegistroFinestre::motoreCreato(Quiz q) {
 }
 
 RegistroFinestre::PuntatoreFinestra RegistroFinestre::crea(Finestra f) {
-    const auto chiudi = [this, f] { scarica(f); };
-    if (const auto q = quizDi(f)) {
-        auto* quiz = new FinestraQuiz(*q, motoreCreato(*q), chiudi, [this] { termina(); });
-        quiz->Form_Load();
-        return PuntatoreFinestra(quiz);
+    ui::FinestraClassica* w = nullptr;
+    switch (f) {
+        case Finestra::InizioMultpli: {
+            auto* inizio = new FinestraInizio;
+            QObject::connect(inizio, &FinestraInizio::aperturaRichiesta, inizio,
+                             [this](Quiz q) { mostra(finestraDi(q)); });
+            QObject::connect(inizio, &FinestraInizio::infoPremuto, inizio, [this] { mostra(Finestra::WWW); });
+            QObject::connect(inizio, &FinestraInizio::infoRilasciato, inizio, [this] { scarica(Finestra::WWW); });
+            w = inizio;
+            break;
+        }
+        case Finestra::Multipli:
+        case Finestra::Sottomultipli: {
+            const Quiz q = *quizDi(f);
+            auto* quiz = new FinestraQuiz(q, motoreCreato(q));
+            quiz->Form_Load();
+            w = quiz;
+            break;
+        }
+        case Finestra::WWW: {
+            auto* www = new FinestraWWW;
+            www->Form_Load();
+            w = www;
+            break;
+        }
     }
-    if (f == Finestra::WWW) {
-        auto* www = new FinestraWWW(chiudi);
-        www->Form_Load();
-        return PuntatoreFinestra(www);
-    }
-    return PuntatoreFinestra(new FinestraInizio(*this));
+    QObject::connect(w, &ui::FinestraClassica::chiusuraRichiesta, w, [this, f] { scarica(f); });
+    QObject::connect(w, &ui::FinestraClassica::fineRichiesta, w, [this] { termina(); });
+    return PuntatoreFinestra(w);
 }
 
 void RegistroFinestre::carica(Finestra f) {
@@ -82,6 +111,8 @@ void RegistroFinestre::mostra(Finestra f) {
 void RegistroFinestre::scarica(Finestra f) {
     if (terminato_ || !caricata(f)) return;
     finestre_[indice(f)]->hide();
+    std::erase_if(inUscita_, [](const auto& w) { return w.isNull(); });
+    inUscita_.emplace_back(finestre_[indice(f)].get());
     finestre_[indice(f)].reset();
     for (const auto& w : finestre_)
         if (w) return;

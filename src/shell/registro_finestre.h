@@ -3,11 +3,13 @@
 // their first opening to the end of the program.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "quiz/generatore_casuale.h"
 #include "quiz/motore_quiz.h"
@@ -21,6 +23,10 @@ class FinestraClassica;
 }
 
 enum class Finestra { InizioMultpli, Multipli, Sottomultipli, WWW };
+// Every window, in the order of the enum (the registry's table of windows follows it).
+inline constexpr auto tutteLeFinestre =
+    std::to_array({Finestra::InizioMultpli, Finestra::Multipli, Finestra::Sottomultipli, Finestra::WWW});
+static_assert(static_cast<std::size_t>(tutteLeFinestre.back()) + 1 == tutteLeFinestre.size());
 
 class RegistroFinestre {
 public:
@@ -54,10 +60,12 @@ private:
     using PuntatoreFinestra = std::unique_ptr<ui::FinestraClassica, EliminaDopo>;
 
     static std::size_t indice(Finestra f) { return static_cast<std::size_t>(f); }
+    // The window with its load step run, its requests connected to this registry.
     PuntatoreFinestra crea(Finestra f);
     MotoreQuiz& motoreCreato(Quiz q);
     // The quiz a window shows, for the two quiz windows.
     static std::optional<Quiz> quizDi(Finestra f);
+    static Finestra finestraDi(Quiz q);
 
     std::function<void()> fine_;
     bool terminato_ = false;
@@ -65,7 +73,9 @@ private:
     // Per quiz, indexed as the table of the quizzes.
     std::array<GeneratoreSplitMix, numeroQuiz> generatori_;
     std::array<std::unique_ptr<MotoreQuiz>, numeroQuiz> motori_;
-    std::array<PuntatoreFinestra, 4> finestre_;
+    std::array<PuntatoreFinestra, tutteLeFinestre.size()> finestre_;
+    // Unloaded windows whose deletion waits for the event loop.
+    std::vector<QPointer<ui::FinestraClassica>> inUscita_;
 };
 
 }  // namespace kestrano

@@ -50,7 +50,7 @@ void FinestraClassica::focusIniziale() {
 void FinestraClassica::closeEvent(QCloseEvent* evento) {
     // Closing is the owner's to do: it unloads the window, which destroys it.
     evento->ignore();
-    if (allaRichiestaDiChiusura) allaRichiestaDiChiusura();
+    chiusuraDallaCornice();
 }
 
 }  // namespace kestrano::ui

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
 #include <span>
 
 #include "ui/costruttore.h"
@@ -45,12 +44,17 @@ public:
     // Gives the keyboard focus to the first visible, enabled button in tab order.
     void focusIniziale();
 
-    // Run when the window system asks the window to close; the window itself stays open
-    // until its owner unloads it.
-    std::function<void()> allaRichiestaDiChiusura;
+signals:
+    // The window asks its owner to unload it (the window system's close command, by default);
+    // it stays open until the owner does.
+    void chiusuraRichiesta();
+    // The window asks its owner to end the program at once.
+    void fineRichiesta();
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    // What the window system's close command does; by default it asks to be unloaded.
+    virtual void chiusuraDallaCornice() { emit chiusuraRichiesta(); }
 
 private:
     std::span<const DescrizioneControllo> tabella_;

@@ -42,7 +42,7 @@ struct Banco {
     std::string testo(Etichetta e) const { return vista->testo(e); }
     // The button that carries the right answer to the question shown.
     PulsanteRisposta pulsanteEsatto() const {
-        for (int i = 0; i < numeroPulsantiRisposta; ++i)
+        for (std::size_t i = 0; i < numeroPulsantiRisposta; ++i)
             if (motore.configurazione().didascalie[i] == *motore.rispostaAttesa())
                 return static_cast<PulsanteRisposta>(i);
         return PulsanteRisposta::Command2;
@@ -97,7 +97,7 @@ private slots:
             QCOMPARE(b.testo(Etichetta::LblOperazione), std::to_string(turno));
             const Domanda& d = b.motore.configurazione().banca[static_cast<std::size_t>((turno * 37) % 96)];
             QCOMPARE(b.testo(Etichetta::LblNumero2), std::string(d.testo));
-            b.motore.rispostaScelta(sempreEsatto ? b.pulsanteEsatto() : b.pulsanteSbagliato());
+            (b.motore.*operazione(sempreEsatto ? b.pulsanteEsatto() : b.pulsanteSbagliato()))();
             QCOMPARE(b.situazione(), Situazione::Scelta);
             b.motore.CmdVerifica_Click();
             QCOMPARE(b.testo(Etichetta::LblEsito), std::string(sempreEsatto ? testoEsatto : testoErrato));

@@ -29,7 +29,7 @@ public:
     std::vector<std::string> registro;  // every call, in order
 
     VistaRegistrata() {
-        for (int i = 0; i < numeroPulsantiRisposta; ++i) abilitati[static_cast<PulsanteRisposta>(i)] = true;
+        for (std::size_t i = 0; i < numeroPulsantiRisposta; ++i) abilitati[static_cast<PulsanteRisposta>(i)] = true;
     }
     std::string testo(Etichetta e) const {
         auto it = didascalie.find(e);

@@ -40,8 +40,7 @@ inline bool mostrato(const QWidget* finestra, const char* nome) {
 // The names of the seven answer buttons, from the engine's own map.
 inline const std::array<const char*, numeroPulsantiRisposta> pulsantiRisposta = [] {
     std::array<const char*, numeroPulsantiRisposta> n{};
-    for (int i = 0; i < numeroPulsantiRisposta; ++i)
-        n[static_cast<std::size_t>(i)] = nome(static_cast<PulsanteRisposta>(i));
+    for (std::size_t i = 0; i < numeroPulsantiRisposta; ++i) n[i] = nome(static_cast<PulsanteRisposta>(i));
     return n;
 }();
 
