@@ -3,7 +3,6 @@
 // questions through the engine alone; then the resident size before and after 2,000 cycles of
 // opening and closing each quiz window through its buttons. Prints "name value" lines
 // (milliseconds as min, median, max; sizes in KB): misure_interne N [CYCLES, 2000 if not given]
-#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,15 +10,16 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 #include "quiz/motore_quiz.h"
 #include "shell/avvio.h"
 #include "shell/registro_finestre.h"
+#include "support/memoria.h"
 #include "ui/finestra_classica.h"
 
 using namespace kestrano;
+using kestrano::test::rssInKb;
 
 namespace {
 
@@ -37,13 +37,6 @@ public:
 void stampa(const char* nome, std::vector<double> v) {
     std::sort(v.begin(), v.end());
     std::printf("%s %.3f %.3f %.3f\n", nome, v.front(), v[v.size() / 2], v.back());
-}
-
-long rssInKb() {
-    std::ifstream statm("/proc/self/statm");
-    long pagine = 0, residenti = 0;
-    statm >> pagine >> residenti;
-    return residenti * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 // Turns the event loop until `fatto` holds; each turn waits for an event, then handles all

@@ -77,7 +77,6 @@ ControlliCostruiti costruisci(QWidget* area, std::span<const DescrizioneControll
             if (d.tipo == Tipo::cornice) w->setAccessibleName(testoQt(d.didascalia));
             if (d.decorativo || !d.visibile) escludiDallAlbero(w);
             if (!d.suggerimento.empty()) w->setToolTip(testoQt(d.suggerimento));
-            if (d.tipo != Tipo::pulsante) w->setFocusPolicy(Qt::NoFocus);
             w->setEnabled(d.abilitato);
             if (!d.visibile) w->setVisible(false);
             controlli.insert(w->objectName(), w);

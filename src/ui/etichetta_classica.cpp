@@ -12,7 +12,6 @@ EtichettaClassica::EtichettaClassica(const QString& testo, Qt::Alignment allinea
     : QLabel(genitore), coloreTesto_(coloreTesto) {
     setTextFormat(Qt::PlainText);
     setAlignment(allineamento | Qt::AlignTop);
-    setFocusPolicy(Qt::NoFocus);
     setText(testo);
 }
 
@@ -41,9 +40,8 @@ void EtichettaClassica::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (sfondo_.isValid()) p.fillRect(rect(), sfondo_);
     if (text().isEmpty()) return;
-    p.setFont(font());
+    // The painter starts with the label's font and clipped to it.
     p.setPen(coloreTesto_);
-    p.setClipRect(rect());
     p.drawText(rect(), static_cast<int>(alignment()) | Qt::TextWordWrap, text());
 }
 

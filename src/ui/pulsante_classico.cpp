@@ -9,7 +9,6 @@ namespace kestrano::ui {
 
 PulsanteClassico::PulsanteClassico(const QString& didascalia, QColor faccia, QWidget* genitore)
     : QPushButton(didascalia, genitore), faccia_(faccia) {
-    setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -419,6 +419,29 @@ private slots:
         QCOMPARE(*numeri.begin(), 1);
         QCOMPARE(*numeri.rbegin(), 96);
     }
+
+    // The system's clock under libfaketime (the test orologio_salta): the time of day steps an
+    // hour forward between the question and "Verifica" while real time runs on.
+    void secondiVeriQuandoLOraSalta() {
+        const QString file = qEnvironmentVariable("FAKETIME_TIMESTAMP_FILE");
+        if (file.isEmpty()) QSKIP("runs under libfaketime, as the test orologio_salta");
+        const auto sposta = [&file](const char* scarto) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(scarto) > 0);
+        };
+        sposta("+0");
+        OrologioDiSistema orologio;
+        GeneratoreSplitMix generatore;
+        VistaRegistrata vista;
+        MotoreQuiz motore(configurazioneMultipli, orologio, generatore);
+        motore.collegaVista(&vista);
+        motore.Form_Load();
+        motore.Command2_Click();
+        sposta("+1h");
+        motore.CmdVerifica_Click();
+        QVERIFY(std::fmod(motore.oraVerifica() - motore.oraInizio() + 86400.0f, 86400.0f) > 3500.0f);
+        QCOMPARE(vista.didascalie[Etichetta::LblTempoParziale], std::string("0"));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestMotore)

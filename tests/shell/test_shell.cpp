@@ -118,7 +118,10 @@ private slots:
         clicca(w, "CmdVerifica");
         clicca(w, "CmdOperazione");
         const QString domanda = testoDi(w, "LblNumero2"), totale = testoDi(w, "LblTempoTotale");
+        // With the quiz behind the start window, its button brings it to the front, active.
+        QVERIFY(p.apri(Finestra::InizioMultpli));
         clicca(p.inizio(), "Command1");
+        QVERIFY(QTest::qWaitForWindowActive(w));
         QCOMPARE(p.f(Finestra::Multipli), w);
         QCOMPARE(testoDi(w, "LblOperazione"), QStringLiteral("2"));
         QCOMPARE(testoDi(w, "LblNumero2"), domanda);
@@ -291,6 +294,10 @@ private slots:
         QTest::mouseClick(w->findChild<QWidget*>("Label2"), Qt::LeftButton);
         QVERIFY(p.registro.caricata(Finestra::WWW));
         QWidget* area = w->findChild<QWidget*>("FrmWWW_area");
+        // A press on the background released outside the window is no click.
+        QTest::mousePress(area, Qt::LeftButton, {}, QPoint(10, 180));
+        QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(10, 400));
+        QVERIFY(p.registro.caricata(Finestra::WWW));
         QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(10, 180));
         QVERIFY(!p.registro.caricata(Finestra::WWW));
         QCOMPARE(p.fine, 0);

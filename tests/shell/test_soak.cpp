@@ -4,15 +4,14 @@
 // quarantine makes RSS meaningless there, so the RSS bound is checked in the plain build only.
 // On a real X server (soak_xvfb.sh) the windows are also mapped and given their icons:
 // KESTRANO_CICLI sets the cycles and KESTRANO_CRESCITA_KB the growth allowed.
-#include <unistd.h>
 
 #include <QtTest>
-#include <fstream>
 
 #include "shell/avvio.h"
 #include "shell/registro_finestre.h"
 #include "support/avvisi.h"
 #include "support/gui.h"
+#include "support/memoria.h"
 #include "ui/finestra_classica.h"
 
 using namespace kestrano;
@@ -25,13 +24,6 @@ constexpr bool conSanitizer = true;
 #else
 constexpr bool conSanitizer = false;
 #endif
-
-long rssInKb() {
-    std::ifstream statm("/proc/self/statm");
-    long pagine = 0, residenti = 0;
-    statm >> pagine >> residenti;
-    return residenti * (sysconf(_SC_PAGESIZE) / 1024);
-}
 
 int oggettiVivi() {
     int n = 0;
