@@ -3,7 +3,9 @@
 // name and implements the engine's view over its named controls.
 #pragma once
 
+#include <QString>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "quiz/motore_quiz.h"
@@ -42,7 +44,15 @@ protected:
     void chiusuraDallaCornice() override { motore_.CmdFine_Click(); }
 
 private:
+    // Runs an engine operation, then tells a screen reader what it changed on screen.
+    template <typename Operazione>
+    void esegui(Operazione operazione);
+    QString messaggioDelPasso() const;
+
     MotoreQuiz& motore_;
+    // What one engine operation wrote into the labels, and whether it offered "Ricomincia".
+    std::array<std::optional<QString>, numeroEtichette> scritte_{};
+    bool ricominciaOfferto_ = false;
     std::array<ui::EtichettaClassica*, numeroEtichette> etichette_{};
     std::array<ui::PulsanteClassico*, numeroPulsanti> pulsanti_{};
     std::array<ui::PulsanteClassico*, numeroPulsantiRisposta> risposte_{};

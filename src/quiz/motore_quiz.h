@@ -24,15 +24,6 @@ inline constexpr std::string_view testoCliccaVerifica = "Clicca sul pulsante Ver
 inline constexpr std::string_view testoCliccaNuovaDomanda = "Clicca sul pulsante Visualizza nuova domanda";
 inline constexpr std::string_view testoEsatto = "E  s  a  t  t  o";  // two blanks between letters
 inline constexpr std::string_view testoErrato = "E  r  r  a  t  o";
-// What a screen reader says for the outcomes, which are spaced out on screen.
-inline constexpr std::pair<std::string_view, std::string_view> formeParlate[] = {{testoEsatto, "Esatto"},
-                                                                                 {testoErrato, "Errato"}};
-// The spoken form of a text the engine writes, or empty where the text speaks for itself.
-constexpr std::string_view formaParlata(std::string_view testo) {
-    for (const auto& [mostrato, parlato] : formeParlate)
-        if (mostrato == testo) return parlato;
-    return {};
-}
 inline constexpr ColoreRgb coloreFrame2Caricato{225, 255, 225};
 
 class MotoreQuiz {
@@ -104,25 +95,24 @@ private:
     float tempoTotale_ = 0.0f;
 };
 
-// The entry operation of each answer button, which its click runs.
-constexpr void (MotoreQuiz::*operazione(PulsanteRisposta p))() {
+// Runs the entry operation of an answer button, as its click does.
+inline void premiRisposta(MotoreQuiz& motore, PulsanteRisposta p) {
     switch (p) {
         case PulsanteRisposta::Command2:
-            return &MotoreQuiz::Command2_Click;
+            return motore.Command2_Click();
         case PulsanteRisposta::Command3:
-            return &MotoreQuiz::Command3_Click;
+            return motore.Command3_Click();
         case PulsanteRisposta::Command4:
-            return &MotoreQuiz::Command4_Click;
+            return motore.Command4_Click();
         case PulsanteRisposta::Command5:
-            return &MotoreQuiz::Command5_Click;
+            return motore.Command5_Click();
         case PulsanteRisposta::Command6:
-            return &MotoreQuiz::Command6_Click;
+            return motore.Command6_Click();
         case PulsanteRisposta::Command7:
-            return &MotoreQuiz::Command7_Click;
+            return motore.Command7_Click();
         case PulsanteRisposta::Command8:
-            return &MotoreQuiz::Command8_Click;
+            return motore.Command8_Click();
     }
-    return nullptr;
 }
 
 // A whole number of seconds (or the counter) as the labels show it: plain digits, "-" if negative.

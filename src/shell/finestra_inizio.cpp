@@ -4,6 +4,7 @@
 #include <QAction>
 #include <array>
 
+#include "ui/etichetta_classica.h"
 #include "ui/pulsante_classico.h"
 
 namespace kestrano {
@@ -67,6 +68,8 @@ FinestraInizio::FinestraInizio() : FinestraClassica(finestra, tabella) {
     // "File" -> "Esci" unloads the start window alone, as its window-system close does.
     connect(voceMenu(), &QAction::triggered, this, &FinestraInizio::chiusuraRichiesta);
     focusIniziale();
+    // A screen reader says the window's title and its focused button; the banner then follows.
+    annuncia(controllo<EtichettaClassica>("Label4")->text());
 }
 
 }  // namespace kestrano

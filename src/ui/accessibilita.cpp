@@ -1,9 +1,11 @@
-// Accessible interfaces for the containers: the client area and the captioned frame.
+// Accessible interfaces for the containers (the client area and the captioned frame) and for
+// the announcer.
 #include "ui/accessibilita.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>
 
+#include "ui/annunciatore.h"
 #include "ui/area_client.h"
 #include "ui/forme.h"
 
@@ -41,6 +43,8 @@ QAccessibleInterface* fabbrica(const QString& classe, QObject* oggetto) {
         return new ContenitoreAccessibile(static_cast<QWidget*>(oggetto), QAccessible::Grouping);
     if (classe == QLatin1String(AreaClient::staticMetaObject.className()))
         return new ContenitoreAccessibile(static_cast<QWidget*>(oggetto), QAccessible::Client);
+    if (classe == QLatin1String(Annunciatore::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(oggetto), QAccessible::Notification);
     return nullptr;
 }
 

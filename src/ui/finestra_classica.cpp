@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+#include "ui/annunciatore.h"
 #include "ui/area_client.h"
 #include "ui/misure.h"
 
@@ -41,10 +42,15 @@ FinestraClassica::FinestraClassica(const DescrizioneFinestra& finestra, std::spa
         voce_->setObjectName(testoQt(finestra.nomeVoce));
     }
     controlli_ = costruisci(area_, tabella);
+    annunciatore_ = new Annunciatore(this);
 }
 
 void FinestraClassica::focusIniziale() {
     if (QWidget* w = primoInOrdineTab(tabella_, controlli_)) w->setFocus(Qt::OtherFocusReason);
+}
+
+void FinestraClassica::annuncia(const QString& messaggio) {
+    annunciatore_->annuncia(messaggio);
 }
 
 void FinestraClassica::closeEvent(QCloseEvent* evento) {

@@ -13,6 +13,8 @@ class QAction;
 
 namespace kestrano::ui {
 
+class Annunciatore;
+
 enum class Bordo { ridimensionabile, fisso, nessuno };
 
 struct DescrizioneFinestra {
@@ -43,6 +45,8 @@ public:
     }
     // Gives the keyboard focus to the first visible, enabled button in tab order.
     void focusIniziale();
+    // Tells a screen reader what changed on screen without a move of the focus.
+    void annuncia(const QString& messaggio);
 
 signals:
     // The window asks its owner to unload it (the window system's close command, by default);
@@ -61,6 +65,7 @@ private:
     QWidget* area_;
     ControlliCostruiti controlli_;
     QAction* voce_ = nullptr;
+    Annunciatore* annunciatore_;
 };
 
 }  // namespace kestrano::ui

@@ -129,6 +129,10 @@ private slots:
             }
         }
         QCOMPARE(situazioneDi(w), Situazione::Finita);
+        // The screen reader's message: the outcome, both times, and the two buttons offered.
+        QCOMPARE(w->findChild<QWidget*>("annunciatore")->accessibleName(),
+                 QStringLiteral("Esatto. Tempo parziale %1. Tempo totale %2. Ricomincia. Fine.")
+                     .arg(testoDi(w, "LblTempoParziale"), testoDi(w, "LblTempoTotale")));
         clicca(w, "CmdVerifica");
         QCOMPARE(situazioneDi(w), Situazione::Finita);
         clicca(w, "CmdRicomincia");

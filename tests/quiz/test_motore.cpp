@@ -97,7 +97,7 @@ private slots:
             QCOMPARE(b.testo(Etichetta::LblOperazione), std::to_string(turno));
             const Domanda& d = b.motore.configurazione().banca[static_cast<std::size_t>((turno * 37) % 96)];
             QCOMPARE(b.testo(Etichetta::LblNumero2), std::string(d.testo));
-            (b.motore.*operazione(sempreEsatto ? b.pulsanteEsatto() : b.pulsanteSbagliato()))();
+            premiRisposta(b.motore, sempreEsatto ? b.pulsanteEsatto() : b.pulsanteSbagliato());
             QCOMPARE(b.situazione(), Situazione::Scelta);
             b.motore.CmdVerifica_Click();
             QCOMPARE(b.testo(Etichetta::LblEsito), std::string(sempreEsatto ? testoEsatto : testoErrato));

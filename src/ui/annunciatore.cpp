@@ -1,0 +1,41 @@
+// The announcer: hidden and shown again, with the message as its name.
+#include "ui/annunciatore.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <utility>
+
+#include "ui/accessibilita.h"
+
+namespace kestrano::ui {
+
+Annunciatore::Annunciatore(QWidget* finestra) : QWidget(finestra) {
+    setObjectName(QStringLiteral("annunciatore"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+    // Not among the window's controls: only its showing is heard, never the object itself.
+    escludiDallAlbero(this);
+    hide();
+    finestra->window()->installEventFilter(this);
+}
+
+void Annunciatore::annuncia(const QString& messaggio) {
+    if (messaggio.isEmpty()) return;
+    inAttesa_ = messaggio;
+    if (window()->isActiveWindow()) pronuncia();
+}
+
+bool Annunciatore::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::WindowActivate && !inAttesa_.isEmpty()) pronuncia();
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+void Annunciatore::pronuncia() {
+    const QString messaggio = std::exchange(inAttesa_, {});
+    if (!QAccessible::isActive()) return;
+    setAccessibleName(messaggio);
+    hide();
+    show();
+}
+
+}  // namespace kestrano::ui
