@@ -19,7 +19,7 @@ using namespace kestrano::test;
 
 namespace {
 
-const Finestra tutte[] = {Finestra::InizioMultpli, Finestra::Multipli, Finestra::Sottomultipli, Finestra::WWW};
+constexpr const auto& tutte = tutteLeFinestre;
 const char* const nomi[] = {"FrmInizioMultpli", "FrmMultipli", "FrmSottomultipli", "FrmWWW"};
 
 // Plays a quiz window on to the end of its drill, as a pupil who keeps going would.
