@@ -4,6 +4,7 @@
 #include <QAction>
 
 #include "quiz/layout_quiz.h"
+#include "ui/annunciatore.h"
 #include "ui/etichetta_classica.h"
 #include "ui/forme.h"
 #include "ui/pulsante_classico.h"
@@ -15,7 +16,9 @@ using ui::EtichettaClassica;
 using ui::PulsanteClassico;
 
 FinestraQuiz::FinestraQuiz(Quiz quiz, MotoreQuiz& motore)
-    : ui::FinestraClassica(finestraQuiz(quiz), layoutQuiz(quiz)), motore_(motore) {
+    : ui::FinestraClassica(finestraQuiz(quiz), layoutQuiz(quiz)),
+      motore_(motore),
+      promemoria_(new ui::Promemoria(this)) {
     for (std::size_t i = 0; i < etichette_.size(); ++i)
         etichette_[i] = controllo<EtichettaClassica>(nome(static_cast<Etichetta>(i)));
     for (std::size_t i = 0; i < pulsanti_.size(); ++i)
@@ -81,6 +84,7 @@ QString FinestraQuiz::messaggioDelPasso() const {
 
 void FinestraQuiz::impostaDidascalia(Etichetta etichetta, std::string_view testo) {
     scritte_[indice(etichetta)] = ui::testoQt(testo);
+    if (etichetta == Etichetta::LblNumero2) promemoria_->ricorda(ui::testoQt(testo));
     etichette_[indice(etichetta)]->impostaTesto(ui::testoQt(testo), ui::testoQt(formaParlata(testo)));
 }
 

@@ -18,6 +18,7 @@ namespace ui {
 class CorniceClassica;
 class EtichettaClassica;
 class PulsanteClassico;
+class Promemoria;
 }  // namespace ui
 
 class FinestraQuiz final : public ui::FinestraClassica, public VistaQuiz {
@@ -57,6 +58,7 @@ private:
     std::array<ui::PulsanteClassico*, numeroPulsanti> pulsanti_{};
     std::array<ui::PulsanteClassico*, numeroPulsantiRisposta> risposte_{};
     ui::CorniceClassica* frame2_ = nullptr;
+    ui::Promemoria* promemoria_;  // the question, for the pupil to hear again
 };
 
 }  // namespace kestrano

@@ -45,6 +45,8 @@ QAccessibleInterface* fabbrica(const QString& classe, QObject* oggetto) {
         return new ContenitoreAccessibile(static_cast<QWidget*>(oggetto), QAccessible::Client);
     if (classe == QLatin1String(Annunciatore::staticMetaObject.className()))
         return new QAccessibleWidget(static_cast<QWidget*>(oggetto), QAccessible::Notification);
+    if (classe == QLatin1String(Promemoria::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(oggetto), QAccessible::StatusBar);
     return nullptr;
 }
 

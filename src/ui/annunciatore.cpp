@@ -1,4 +1,4 @@
-// The announcer: hidden and shown again, with the message as its name.
+// The announcer: hidden and shown again, with the message as its name; and the reminder.
 #include "ui/annunciatore.h"
 
 #include <QAccessible>
@@ -17,6 +17,13 @@ Annunciatore::Annunciatore(QWidget* finestra) : QWidget(finestra) {
     escludiDallAlbero(this);
     hide();
     finestra->window()->installEventFilter(this);
+}
+
+Promemoria::Promemoria(QWidget* finestra) : QWidget(finestra) {
+    setObjectName(QStringLiteral("promemoria"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Visible, so that a screen reader finds it, but of no size, so nothing is ever drawn.
+    setGeometry(0, 0, 0, 0);
 }
 
 void Annunciatore::annuncia(const QString& messaggio) {

@@ -31,4 +31,15 @@ private:
     QString inAttesa_;
 };
 
+// What the pupil may ask to hear again (the question shown): an object with the status-bar role,
+// of no size and never painted, named with that text. A screen reader says a window's status bar
+// on demand (Orca: Orca+Enter on the keypad, twice).
+class Promemoria final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Promemoria(QWidget* finestra);
+    void ricorda(const QString& testo) { setAccessibleName(testo); }
+};
+
 }  // namespace kestrano::ui

@@ -5,7 +5,8 @@ orca_parla.py ORCA_LOG: the program has just been started with Orca listening. E
 presses a key, waits for what Orca sends to speech, and compares it with the texts the window
 shows (read through AT-SPI): the banner after the start window's title, the question when a
 quiz opens, the chosen answer with its instruction, the outcome with both times, and the next
-question. Each message comes once, and no internal control name is ever said.
+question, and that question again on demand. Each message comes once, and no internal
+control name is ever said.
 """
 import re
 import subprocess
@@ -119,6 +120,11 @@ tasto("space")
 (nuova,) = ascolta(annuncio(r"(.+ \?)"))
 if nuova.group(1) != domanda_mostrata(QUIZ):
     fallisci("the next question said, %r, is not the one shown" % nuova.group(1))
+# The question again on demand: Orca+Enter on the keypad says the title, twice the status bar.
+subprocess.check_call(["xdotool", "key", "Insert+KP_Enter", "Insert+KP_Enter"])
+(di_nuovo,) = ascolta(r".*I MULTIPLI", r"(.+ \?) (?:statusbar|barra di stato)\.")[1:2]
+if di_nuovo.group(1) != nuova.group(1):
+    fallisci("the question heard again, %r, is not the one shown" % di_nuovo.group(1))
 # Each message once.
 annunci = [r for r in sentito if re.match(r"(notification|notifica) ", r)]
 if len(annunci) != 5:
