@@ -11,7 +11,7 @@ qui=$(dirname "$0")
 source "$qui/xvfb_comune.sh"
 # Orca spawns speech-dispatcher, which outlives it; both are this check's own, found by its
 # folder, and are waited for: Orca refuses to start while another Orca of this user runs (and
-# `orca --replace` would end every one of them, so it is never used).
+# its replace option would end every one of them, so it is never used).
 finisci() {
     pkill -f -- "$lavoro" 2>/dev/null || true
     attendi 10 "Orca to end" nessuna_orca_nostra || true
