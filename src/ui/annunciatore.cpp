@@ -5,16 +5,12 @@
 #include <QEvent>
 #include <utility>
 
-#include "ui/accessibilita.h"
-
 namespace kestrano::ui {
 
 Annunciatore::Annunciatore(QWidget* finestra) : QWidget(finestra) {
     setObjectName(QStringLiteral("annunciatore"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
-    // Not among the window's controls: only its showing is heard, never the object itself.
-    escludiDallAlbero(this);
     hide();
     finestra->window()->installEventFilter(this);
 }

@@ -58,73 +58,48 @@ def annuncio(pattern):
     return r"(?:notification|notifica) " + pattern
 
 
-def tasto(nome):
-    subprocess.check_call(["xdotool", "key", nome])
-
-
 def etichette(titolo):
+    """The texts the window with that title shows, as its labels read through AT-SPI."""
     for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "kestrano":
-            for f in app:
-                if f is not None and re.search(titolo, f.name):
-                    da_vedere, nomi = [f], {}
-                    while da_vedere:
-                        a = da_vedere.pop()
-                        if a.getRole() == pyatspi.ROLE_LABEL:
-                            nomi[a.description or a.name] = a.name
-                        da_vedere.extend(a[i] for i in range(a.childCount))
-                    return nomi
+        for f in (app if app is not None and app.name == "kestrano" else []):
+            if f is not None and re.search(titolo, f.name):
+                da_vedere, nomi = [f], []
+                while da_vedere:
+                    a = da_vedere.pop()
+                    if a.getRole() == pyatspi.ROLE_LABEL:
+                        nomi.append(a.name.strip())
+                    da_vedere.extend(a[i] for i in range(a.childCount))
+                return nomi
     fallisci("no window %r" % titolo)
 
 
-def mostrato(titolo, testo):
-    if testo.strip() not in (n.strip() for n in etichette(titolo).values()):
-        fallisci("%r is said but not shown; the window shows %s" % (testo, sorted(etichette(titolo).values())))
-
-
-def domanda_mostrata(titolo):
-    return [n for n in etichette(titolo).values() if n.endswith(" ?")][0]
-
-
 INIZIO, QUIZ = r"^Gli obiettivi dell'addizione$", r"I MULTIPLI$"
-# The start window: its title, the banner, the focused button.
-(banner,) = ascolta(r"Gli obiettivi dell'addizione frame\.", annuncio(r"(.+)"),
-                    r"IL METRO E I SUOI MULTIPLI push button\.")[1:2]
-mostrato(INIZIO, banner.group(1))
-# Opening the quiz: its title, the question, the focus on "F i n e", heard as "Fine".
-tasto("space")
-(domanda,) = ascolta(r".*I MULTIPLI frame\.", annuncio(r"(.+ \?)"), r"Fine push button\.")[1:2]
-if domanda.group(1) != domanda_mostrata(QUIZ):
-    fallisci("the question said, %r, is not the one shown" % domanda.group(1))
-# Tab says the button alone; Space chooses it: the answer and the new instruction.
-tasto("Tab")
-ascolta(r"10 push button\.")
-tasto("space")
-(scelta,) = ascolta(annuncio(r"(10)\. (Clicca sul pulsante Verifica)\."))
-mostrato(QUIZ, scelta.group(1))
-mostrato(QUIZ, scelta.group(2))
-# "Verifica": the outcome and both times, each after its heading.
-tasto("shift+Tab")
-ascolta(r"Verifica push button\.")
-tasto("space")
-# The focus moves to "Visualizza nuova domanda" as "Verifica" hides, before the message.
-esito = ascolta(r"Visualizza nuova domanda push button\.",
-                annuncio(r"(Esatto|Errato)\. Tempo parziale (\d+)\. Tempo totale (\d+)\."))[1]
-nomi = etichette(QUIZ)
-if (esito.group(1), esito.group(2), esito.group(3)) != (
-        nomi.get(esito.group(1), "") and esito.group(1), nomi.get("Secondi impiegati per ogni risposta"),
-        nomi.get("Secondi impiegati per ogni esercizio")):
-    fallisci("the outcome said, %r, is not the one shown: %s" % (esito.group(0), nomi))
-# Space on "Visualizza nuova domanda": the next question.
-tasto("space")
-(nuova,) = ascolta(annuncio(r"(.+ \?)"))
-if nuova.group(1) != domanda_mostrata(QUIZ):
-    fallisci("the next question said, %r, is not the one shown" % nuova.group(1))
-# The question again on demand: Orca+Enter on the keypad says the title, twice the status bar.
-subprocess.check_call(["xdotool", "key", "Insert+KP_Enter", "Insert+KP_Enter"])
-(di_nuovo,) = ascolta(r".*I MULTIPLI", r"(.+ \?) (?:statusbar|barra di stato)\.")[1:2]
-if di_nuovo.group(1) != nuova.group(1):
-    fallisci("the question heard again, %r, is not the one shown" % di_nuovo.group(1))
+# Each step: the keys pressed, what Orca then says (in order), and the window whose labels must
+# show every text taken from it.
+PASSI = [
+    ([], [r"Gli obiettivi dell'addizione frame\.", annuncio(r"(.+)"), r"IL METRO E I SUOI MULTIPLI push button\."],
+     INIZIO),
+    # Opening the quiz: its title, the question, the focus on "F i n e", heard as "Fine".
+    (["space"], [r".*I MULTIPLI frame\.", annuncio(r"(.+ \?)"), r"Fine push button\."], QUIZ),
+    # Tab says the button alone; Space chooses it: the answer and the new instruction.
+    (["Tab"], [r"10 push button\."], QUIZ),
+    (["space"], [annuncio(r"(10)\. (Clicca sul pulsante Verifica)\.")], QUIZ),
+    # "Verifica": the focus moves as it hides, then the outcome and both times, with headings.
+    (["shift+Tab"], [r"Verifica push button\."], QUIZ),
+    (["space"], [r"Visualizza nuova domanda push button\.",
+                 annuncio(r"(Esatto|Errato)\. Tempo parziale (\d+)\. Tempo totale (\d+)\.")], QUIZ),
+    # The next question; then again on demand: Orca+Enter on the keypad says the title, twice
+    # the status bar.
+    (["space"], [annuncio(r"(.+ \?)")], QUIZ),
+    (["Insert+KP_Enter", "Insert+KP_Enter"], [r".*I MULTIPLI", r"(.+ \?) (?:statusbar|barra di stato)\."], QUIZ),
+]
+for tasti, attesi, titolo in PASSI:
+    if tasti:
+        subprocess.check_call(["xdotool", "key"] + tasti)
+    for trovato in ascolta(*attesi):
+        for testo in trovato.groups():
+            if testo.strip() not in etichette(titolo):
+                fallisci("%r is said but not shown; the window shows %s" % (testo, etichette(titolo)))
 # Each message once.
 annunci = [r for r in sentito if re.match(r"(notification|notifica) ", r)]
 if len(annunci) != 5:
