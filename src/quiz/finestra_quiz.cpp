@@ -56,35 +56,63 @@ void FinestraQuiz::esegui(Operazione operazione) {
     scritte_ = {};
     ricominciaOfferto_ = false;
     operazione();
+    if (scritte_[indice(Etichetta::LblNumero2)]) promemoria_->ricorda(parteDomanda());
     annuncia(messaggioDelPasso());
 }
 
-// One message for each step, in the screen's own words: the outcome with the two times (and,
-// at the end of the drill, the two buttons then offered), else a new question, else the
-// answer chosen with the instruction that follows it.
-QString FinestraQuiz::messaggioDelPasso() const {
+QString FinestraQuiz::detto(Etichetta etichetta) const {
+    const EtichettaClassica* e = etichette_[indice(etichetta)];
+    return e->accessibleName().isEmpty() ? e->text() : e->accessibleName();
+}
+
+// The counter is headed "Dom." on screen.
+QString FinestraQuiz::parteDomanda() const {
+    return QStringLiteral("Domanda %1. %2").arg(detto(Etichetta::LblOperazione), detto(Etichetta::LblNumero2));
+}
+
+QString FinestraQuiz::parteEsito() const {
+    return QStringLiteral("%1. %2 %3. %4 %5.")
+        .arg(detto(Etichetta::LblEsito), ui::testoQt(parlatoTempoParziale), detto(Etichetta::LblTempoParziale),
+             ui::testoQt(parlatoTempoTotale), detto(Etichetta::LblTempoTotale));
+}
+
+// One message for each step, in the screen's own words: the outcome with the two times, else a
+// new question with its number, else the answer chosen; then the instruction, the first time it
+// is shown in the drill, and at the end of the drill the two buttons then offered.
+QString FinestraQuiz::messaggioDelPasso() {
     const auto scritta = [this](Etichetta e) { return scritte_[indice(e)].value_or(QString()); };
-    const QString esito = scritta(Etichetta::LblEsito);
-    if (!esito.isEmpty()) {
-        QString m = QStringLiteral("%1. %2 %3. %4 %5.")
-                        .arg(etichette_[indice(Etichetta::LblEsito)]->accessibleName(),
-                             ui::testoQt(parlatoTempoParziale), scritta(Etichetta::LblTempoParziale),
-                             ui::testoQt(parlatoTempoTotale), scritta(Etichetta::LblTempoTotale));
-        if (ricominciaOfferto_)
-            m += QStringLiteral(" %1. %2.")
-                     .arg(pulsanti_[indice(Pulsante::CmdRicomincia)]->text(),
-                          pulsanti_[indice(Pulsante::CmdFine)]->accessibleName());
-        return m;
+    QStringList parti;
+    if (!scritta(Etichetta::LblEsito).isEmpty())
+        parti << parteEsito();
+    else if (scritte_[indice(Etichetta::LblNumero2)])
+        parti << parteDomanda();
+    else if (!scritta(Etichetta::lblRisultato).isEmpty())
+        parti << scritta(Etichetta::lblRisultato) + QLatin1Char('.');
+    if (parti.isEmpty()) return {};
+    // A drill starts where the counter is set to 1.
+    if (scritte_[indice(Etichetta::LblOperazione)] && motore_.contatore() == 1) istruzioniDette_.clear();
+    if (const QString istruzione = scritta(Etichetta::LblIstruzione);
+        !istruzione.isEmpty() && !istruzioniDette_.contains(istruzione)) {
+        istruzioniDette_ << istruzione;
+        parti << istruzione + QLatin1Char('.');
     }
-    if (scritte_[indice(Etichetta::LblNumero2)]) return scritta(Etichetta::LblNumero2);
-    const QString scelta = scritta(Etichetta::lblRisultato);
-    if (!scelta.isEmpty()) return QStringLiteral("%1. %2.").arg(scelta, scritta(Etichetta::LblIstruzione));
-    return {};
+    if (ricominciaOfferto_)
+        parti << pulsanti_[indice(Pulsante::CmdRicomincia)]->text() + QLatin1Char('.')
+              << pulsanti_[indice(Pulsante::CmdFine)]->accessibleName() + QLatin1Char('.');
+    return parti.join(QLatin1Char(' '));
+}
+
+QString FinestraQuiz::riepilogo() const {
+    QString r = parteDomanda();
+    if (!detto(Etichetta::LblEsito).isEmpty())
+        r += QLatin1Char(' ') + parteEsito();
+    else if (const QString scelta = detto(Etichetta::lblRisultato); !scelta.isEmpty())
+        r += QLatin1Char(' ') + scelta + QLatin1Char('.');
+    return r;
 }
 
 void FinestraQuiz::impostaDidascalia(Etichetta etichetta, std::string_view testo) {
     scritte_[indice(etichetta)] = ui::testoQt(testo);
-    if (etichetta == Etichetta::LblNumero2) promemoria_->ricorda(ui::testoQt(testo));
     etichette_[indice(etichetta)]->impostaTesto(ui::testoQt(testo), ui::testoQt(formaParlata(testo)));
 }
 

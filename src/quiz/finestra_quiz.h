@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -43,17 +44,25 @@ public:
 protected:
     // Closing from the window frame is the same as "F i n e".
     void chiusuraDallaCornice() override { motore_.CmdFine_Click(); }
+    // Coming back: the question with its number, and the outcome or the chosen answer shown.
+    QString riepilogo() const override;
 
 private:
     // Runs an engine operation, then tells a screen reader what it changed on screen.
     template <typename Operazione>
     void esegui(Operazione operazione);
-    QString messaggioDelPasso() const;
+    QString messaggioDelPasso();
+    // What a label shows, as a screen reader says it.
+    QString detto(Etichetta etichetta) const;
+    QString parteDomanda() const;
+    QString parteEsito() const;
 
     MotoreQuiz& motore_;
     // What one engine operation wrote into the labels, and whether it offered "Ricomincia".
     std::array<std::optional<QString>, numeroEtichette> scritte_{};
     bool ricominciaOfferto_ = false;
+    // The instructions already said in this drill: each is said the first time it is shown.
+    QStringList istruzioniDette_;
     std::array<ui::EtichettaClassica*, numeroEtichette> etichette_{};
     std::array<ui::PulsanteClassico*, numeroPulsanti> pulsanti_{};
     std::array<ui::PulsanteClassico*, numeroPulsantiRisposta> risposte_{};

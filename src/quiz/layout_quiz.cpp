@@ -86,6 +86,16 @@ std::span<const DescrizioneControllo> layoutQuiz(Quiz quiz) {
     return tabelle[indice(quiz)];
 }
 
+std::string formaParlata(std::string_view testo) {
+    for (const auto& [mostrato, parlato] : formeParlate)
+        if (mostrato == testo) return std::string(parlato);
+    std::string detto(testo);
+    for (const auto& [pezzo, parlato] : pezziParlati)
+        for (std::size_t i = detto.find(pezzo); i != std::string::npos; i = detto.find(pezzo, i + parlato.size()))
+            detto.replace(i, pezzo.size(), parlato);
+    return detto == testo ? std::string() : detto;
+}
+
 DescrizioneFinestra finestraQuiz(Quiz quiz) {
     const VarianteQuiz& v = variante(quiz);
     return {nome(quiz), v.titolo, 11880,     8310,  sfondoFinestra, Bordo::ridimensionabile,

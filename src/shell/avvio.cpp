@@ -78,6 +78,12 @@ void preparaPiattaforma() {
     // there is used as it is, for assistive technology and the desktop's settings.
     if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/dev/null/nessun-bus-di-sessione");
+    // The toolkit asks whether a screen reader listens once, when the accessibility bus
+    // appears, and never again: a screen reader started after the program (as a teacher turns
+    // it on for a pupil) would hear nothing. Asked to, it answers whenever an accessibility bus
+    // is up, or as soon as one comes; with none, nothing is made or run.
+    else if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     scegliCartellaRuntime();
 }
 

@@ -3,14 +3,18 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QLabel>
 #include <utility>
 
 namespace kestrano::ui {
 
-Annunciatore::Annunciatore(QWidget* finestra) : QWidget(finestra) {
+Annunciatore::Annunciatore(QWidget* finestra, std::function<QString()> riepilogo)
+    : QWidget(finestra), testo_(new QLabel(this)), riepilogo_(std::move(riepilogo)) {
     setObjectName(QStringLiteral("annunciatore"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
+    testo_->setTextFormat(Qt::PlainText);
+    testo_->setGeometry(0, 0, 0, 0);
     hide();
     finestra->window()->installEventFilter(this);
 }
@@ -28,15 +32,22 @@ void Annunciatore::annuncia(const QString& messaggio) {
     if (window()->isActiveWindow()) pronuncia();
 }
 
+QString Annunciatore::messaggio() const {
+    return testo_->text();
+}
+
 bool Annunciatore::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (evento->type() == QEvent::WindowActivate && !inAttesa_.isEmpty()) pronuncia();
+    if (evento->type() == QEvent::WindowActivate) {
+        if (inAttesa_.isEmpty()) inAttesa_ = riepilogo_();
+        if (!inAttesa_.isEmpty()) pronuncia();
+    }
     return QWidget::eventFilter(oggetto, evento);
 }
 
 void Annunciatore::pronuncia() {
     const QString messaggio = std::exchange(inAttesa_, {});
     if (!QAccessible::isActive()) return;
-    setAccessibleName(messaggio);
+    testo_->setText(messaggio);
     hide();
     show();
 }

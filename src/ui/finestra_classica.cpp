@@ -42,7 +42,7 @@ FinestraClassica::FinestraClassica(const DescrizioneFinestra& finestra, std::spa
         voce_->setObjectName(testoQt(finestra.nomeVoce));
     }
     controlli_ = costruisci(area_, tabella);
-    annunciatore_ = new Annunciatore(this);
+    annunciatore_ = new Annunciatore(this, [this] { return riepilogo(); });
 }
 
 void FinestraClassica::focusIniziale() {

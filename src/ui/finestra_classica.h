@@ -59,6 +59,8 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
     // What the window system's close command does; by default it asks to be unloaded.
     virtual void chiusuraDallaCornice() { emit chiusuraRichiesta(); }
+    // What a screen reader says when the pupil comes back to the window; by default nothing.
+    virtual QString riepilogo() const { return {}; }
 
 private:
     std::span<const DescrizioneControllo> tabella_;

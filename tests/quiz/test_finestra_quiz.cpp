@@ -6,12 +6,15 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "content/unita.h"
 #include "quiz/finestra_quiz.h"
+#include "quiz/layout_quiz.h"
 #include "shell/avvio.h"
 #include "shell/registro_finestre.h"
 #include "support/accessibile.h"
 #include "support/gui.h"
 #include "support/programma.h"
+#include "ui/annunciatore.h"
 
 using namespace kestrano;
 using namespace kestrano::test;
@@ -65,6 +68,21 @@ const char* const impilamento[] = {
     "Command2",      "Frame2",   "CmdVerifica",   "CmdFine",         "CmdOperazione", "Command1", "lblRisultato",
     "LblNumero2",    "LblEsito", "LblIstruzione", "LblContrassegno", "Label1",        "Shape1",   "Label3"};
 
+// What espeak-ng's Italian voice says for a text, stress marks and pauses aside.
+QString fonemi(const QString& testo) {
+    QProcess p;
+    p.start(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), QStringLiteral("it"), QStringLiteral("-q"),
+                                          QStringLiteral("-x"), testo});
+    if (!p.waitForFinished() || p.exitCode() != 0) qFatal("espeak-ng did not run");
+    return QString::fromUtf8(p.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral("[,' \\n]|_[:!|]")));
+}
+
+// What a screen reader hears of a text the window shows.
+QString parlato(const QString& testo) {
+    const QString f = QString::fromStdString(formaParlata(testo.toStdString()));
+    return f.isEmpty() ? testo : f;
+}
+
 const BancaDomande& bancaDi(Finestra f) {
     return f == Finestra::Multipli ? bancaMultipli : bancaSottomultipli;
 }
@@ -102,7 +120,7 @@ private slots:
             QCOMPARE(testoDi(w, "LblOperazione"), QString::number(turno));
             const QString chiave = chiaveMostrata(w, bancaDi(f));
             QVERIFY2(!chiave.isEmpty(), qPrintable(testoDi(w, "LblNumero2")));
-            QCOMPARE(nomeAccessibile(w, "LblNumero2"), testoDi(w, "LblNumero2"));
+            QCOMPARE(nomeAccessibile(w, "LblNumero2"), parlato(testoDi(w, "LblNumero2")));
             QCOMPARE(nomeAccessibile(w, "LblOperazione"), QString::number(turno));
             const char* giusto = pulsanteCon(w, chiave);
             QVERIFY(giusto);
@@ -130,7 +148,7 @@ private slots:
         }
         QCOMPARE(situazioneDi(w), Situazione::Finita);
         // The screen reader's message: the outcome, both times, and the two buttons offered.
-        QCOMPARE(w->findChild<QWidget*>("annunciatore")->accessibleName(),
+        QCOMPARE(w->findChild<ui::Annunciatore*>()->messaggio(),
                  QStringLiteral("Esatto. Tempo parziale %1. Tempo totale %2. Ricomincia. Fine.")
                      .arg(testoDi(w, "LblTempoParziale"), testoDi(w, "LblTempoTotale")));
         clicca(w, "CmdVerifica");
@@ -325,6 +343,28 @@ private slots:
         QCOMPARE(w->findChild<QWidget*>("LblTempoTotale")->toolTip(),
                  QStringLiteral("Secondi impiegati per ogni esercizio"));
         QCOMPARE(w->windowIcon().availableSizes().value(0), QSize(32, 32));
+    }
+
+    // Each unit a question writes as a symbol sounds, in the question's spoken form, as its
+    // answer button sounds; no fraction is read as digits and a bar.
+    void pronunciaDelleDomande_data() {
+        QTest::addColumn<QString>("testo");
+        for (const BancaDomande* b : {&bancaMultipli, &bancaSottomultipli})
+            for (const Domanda& d : *b)
+                QTest::addRow("%s %d", b == &bancaMultipli ? "multipli" : "sottomultipli", d.numero)
+                    << QString::fromUtf8(d.testo.data(), static_cast<int>(d.testo.size()));
+    }
+    void pronunciaDelleDomande() {
+        QFETCH(QString, testo);
+        const QString detto = parlato(testo);
+        QVERIFY2(!detto.contains(QLatin1Char('/')), qPrintable(detto));
+        const QString suoni = fonemi(detto);
+        for (const QString& parola : testo.split(QRegularExpression(QStringLiteral("[ ']")), Qt::SkipEmptyParts))
+            if (const auto u = unitaDaSimbolo(parola.toLower().toStdString())) {
+                const QString bottone = fonemi(QString::fromUtf8(simbolo(*u).data()));
+                QVERIFY2(suoni.contains(bottone), qPrintable(QStringLiteral("%1 (%2) lacks %3 (%4)")
+                                                                 .arg(detto, suoni, parola, bottone)));
+            }
     }
 
     // What a screen reader finds in the window: what it shows, under the words it shows, and
