@@ -3,6 +3,7 @@
 #include "ui/accessibilita.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QWidget>
 
 #include "ui/annunciatore.h"
@@ -50,6 +51,25 @@ QAccessibleInterface* fabbrica(const QString& classe, QObject* oggetto) {
     return nullptr;
 }
 
+// A screen reader started after the program may look for the active window before the program
+// has joined the accessibility bus, and so miss the window and its focus: once accessibility
+// comes on, the focused control is told again, and the reader knows where the pupil is.
+class AllAccensione final : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool attiva) override {
+        if (!attiva) return;
+        QMetaObject::invokeMethod(
+            qApp,
+            [] {
+                if (QWidget* w = QApplication::focusWidget()) {
+                    QAccessibleEvent evento(w, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&evento);
+                }
+            },
+            Qt::QueuedConnection);
+    }
+};
+
 }  // namespace
 
 void escludiDallAlbero(QWidget* w) {
@@ -61,7 +81,9 @@ bool esclusoDallAlbero(const QWidget* w) {
 }
 
 void preparaAccessibilita() {
-    QAccessible::installFactory(fabbrica);  // installed again, it is still there once
+    QAccessible::installFactory(fabbrica);  // installed again, each is still there once
+    static AllAccensione allAccensione;
+    QAccessible::installActivationObserver(&allAccensione);
 }
 
 }  // namespace kestrano::ui

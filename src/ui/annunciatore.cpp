@@ -37,10 +37,16 @@ QString Annunciatore::messaggio() const {
 }
 
 bool Annunciatore::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (evento->type() == QEvent::WindowActivate) {
-        if (inAttesa_.isEmpty()) inAttesa_ = riepilogo_();
-        if (!inAttesa_.isEmpty()) pronuncia();
-    }
+    // After the toolkit has told of the window and its focus, so that the message follows
+    // them in speech and stays last on the braille display.
+    if (evento->type() == QEvent::WindowActivate)
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (inAttesa_.isEmpty()) inAttesa_ = riepilogo_();
+                if (!inAttesa_.isEmpty() && window()->isActiveWindow()) pronuncia();
+            },
+            Qt::QueuedConnection);
     return QWidget::eventFilter(oggetto, evento);
 }
 

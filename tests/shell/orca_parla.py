@@ -1,12 +1,11 @@
 #!/usr/bin/python3
 """One drill path by keys, heard through Orca's debug log and checked against the screen.
 
-orca_parla.py ORCA_LOG: the program has just been started with Orca listening. Each step
-presses a key, waits for what Orca sends to speech, and compares it with the texts the window
-shows (read through AT-SPI): the banner after the start window's title, the question when a
-quiz opens, the chosen answer with its instruction, the outcome with both times, and the next
-question, and that question again on demand. Each message comes once, and no internal
-control name is ever said.
+orca_parla.py ORCA_LOG dopo|prima [LINES_READ]: the program runs with Orca listening, started after it
+("dopo") or before it ("prima"). Each step presses keys (or brings a window to the front),
+waits for what Orca sends to speech, and compares it with the texts the window shows (read
+through AT-SPI); each message of the program must then be the line left on the braille display.
+Each message comes once, and no internal control name is ever said or brailled.
 """
 import re
 import subprocess
@@ -17,9 +16,11 @@ import pyatspi
 
 NOMI_INTERNI = re.compile(r"\b(Frm|Cmd|Command\d|Lbl|lbl|Label\d|Shape\d|Line\d|Image\d|Frame\d|Mnu|mnu)\w*")
 PARLATO = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
-registro = sys.argv[1]
-letti = 0  # speech lines already taken
+BRAILLE = re.compile(r"BRAILLE LINE:  '(.*)'")
+registro, modo = sys.argv[1], sys.argv[2]
+letti = int(sys.argv[3]) if len(sys.argv) > 3 else 0  # lines of the log already taken
 sentito = []  # every line said since the program started
+braille = []  # every line brailled
 
 
 def fallisci(messaggio):
@@ -29,12 +30,20 @@ def fallisci(messaggio):
 
 
 def nuove_righe():
+    """The lines said since the last call; the lines brailled go to `braille`."""
     global letti
     with open(registro, encoding="utf-8", errors="replace") as f:
-        righe = [m.group(1) for m in map(PARLATO.search, f) if m]
-    nuove = righe[letti:]
-    letti = len(righe)
-    return nuove
+        righe = f.readlines()
+    nuove, letti = righe[letti:], len(righe)
+    detto = []
+    for riga in nuove:
+        if m := BRAILLE.search(riga):
+            braille.append(m.group(1))
+            if NOMI_INTERNI.search(m.group(1)):
+                fallisci("an internal control name is brailled: %r" % m.group(1))
+        elif m := PARLATO.search(riga):
+            detto.append(m.group(1))
+    return detto
 
 
 def ascolta(*attesi, secondi=20):
@@ -53,9 +62,22 @@ def ascolta(*attesi, secondi=20):
     return trovati
 
 
+NOTIFICA = r"(?:notification|notifica)\."
+
+
 def annuncio(pattern):
-    # Orca says the notification role in the desktop's language before the message.
-    return r"(?:notification|notifica) " + pattern
+    # Orca says the notification role in the desktop's language, then the message.
+    return [NOTIFICA, pattern]
+
+
+def in_braille(messaggio, secondi=5):
+    """Waits until the message is the last line on the braille display."""
+    fino = time.monotonic() + secondi
+    while not (braille and braille[-1].strip() == messaggio.strip()):
+        if time.monotonic() > fino:
+            fallisci("the braille display shows %r, not %r" % (braille[-1:], messaggio))
+        sentito.extend(nuove_righe())
+        time.sleep(0.05)
 
 
 def etichette(titolo):
@@ -74,34 +96,75 @@ def etichette(titolo):
 
 
 INIZIO, QUIZ = r"^Gli obiettivi dell'addizione$", r"I MULTIPLI$"
-# Each step: the keys pressed, what Orca then says (in order), and the window whose labels must
-# show every text taken from it.
-PASSI = [
-    ([], [r"Gli obiettivi dell'addizione frame\.", annuncio(r"(.+)"), r"IL METRO E I SUOI MULTIPLI push button\."],
-     INIZIO),
-    # Opening the quiz: its title, the question, the focus on "F i n e", heard as "Fine".
-    (["space"], [r".*I MULTIPLI frame\.", annuncio(r"(.+ \?)"), r"Fine push button\."], QUIZ),
-    # Tab says the button alone; Space chooses it: the answer and the new instruction.
-    (["Tab"], [r"10 push button\."], QUIZ),
-    (["space"], [annuncio(r"(10)\. (Clicca sul pulsante Verifica)\.")], QUIZ),
-    # "Verifica": the focus moves as it hides, then the outcome and both times, with headings.
-    (["shift+Tab"], [r"Verifica push button\."], QUIZ),
-    (["space"], [r"Visualizza nuova domanda push button\.",
-                 annuncio(r"(Esatto|Errato)\. Tempo parziale (\d+)\. Tempo totale (\d+)\.")], QUIZ),
-    # The next question; then again on demand: Orca+Enter on the keypad says the title, twice
-    # the status bar.
-    (["space"], [annuncio(r"(.+ \?)")], QUIZ),
-    (["Insert+KP_Enter", "Insert+KP_Enter"], [r".*I MULTIPLI", r"(.+ \?) (?:statusbar|barra di stato)\."], QUIZ),
-]
-for tasti, attesi, titolo in PASSI:
-    if tasti:
-        subprocess.check_call(["xdotool", "key"] + tasti)
-    for trovato in ascolta(*attesi):
+# A window is said by its title, with its role where it is new.
+INIZIO_DETTO, BOTTONE = r"Gli obiettivi dell'addizione(?: frame\.)?", r"%s push button\."
+QUIZ_DETTO = r".*I MULTIPLI(?: frame\.)?"
+DOMANDA = r"Domanda (\d+)\. (.+ \?)"
+
+
+def davanti(titolo):  # brings a window to the front, as the pupil does with Alt+Tab
+    return ["search", "--name", titolo, "windowactivate", "--sync"]
+
+
+# Each step: what xdotool is told (keys, or a window to bring to the front), what Orca then says
+# (in order), and the window whose labels must show every text taken from it.
+PASSI = {
+    # Orca started after the program hears it: Tab among the start window's buttons.
+    "dopo": [
+        (["key", "Tab"], [BOTTONE % r"IL METRO E I SUOI  SOTTOMULTIPLI"], INIZIO),
+        (["key", "shift+Tab"], [BOTTONE % r"IL METRO E I SUOI MULTIPLI"], INIZIO),
+        # Opening the quiz: its title, the focus on "F i n e" (heard as "Fine"), then the question
+        # with its number and the instruction.
+        (["key", "space"], [QUIZ_DETTO, BOTTONE % "Fine",
+                            *annuncio(r"Domanda (1)\. (.+ \?) (Clicca sul pulsante esatto)\.")],
+         QUIZ),
+        # Tab says the button alone; Space chooses it: the answer and the new instruction.
+        (["key", "Tab"], [BOTTONE % "10"], QUIZ),
+        (["key", "space"], annuncio(r"(10)\. (Clicca sul pulsante Verifica)\."), QUIZ),
+        # "Verifica": the focus moves as it hides, then the outcome and both times, with headings.
+        (["key", "shift+Tab"], [BOTTONE % "Verifica"], QUIZ),
+        (["key", "space"], [BOTTONE % "Visualizza nuova domanda",
+                            *annuncio(r"(Esatto|Errato)\. Tempo parziale (\d+)\. Tempo totale (\d+)\. "
+                                      r"(Clicca sul pulsante Visualizza nuova domanda)\.")], QUIZ),
+        # The next question, its instruction already said in this drill.
+        (["key", "space"], annuncio(DOMANDA), QUIZ),
+        # Again on demand: Orca+Enter on the keypad says the title, twice the status bar.
+        (["key", "Insert+KP_Enter", "Insert+KP_Enter"], [r".*I MULTIPLI", DOMANDA + r" (?:statusbar|barra di stato)\."],
+         QUIZ),
+        # Away and back: the start window says nothing of its own, the quiz its question again.
+        (davanti(INIZIO), [INIZIO_DETTO, BOTTONE % r"IL METRO E I SUOI MULTIPLI"], INIZIO),
+        (davanti(QUIZ), [QUIZ_DETTO, r".* push button\.", *annuncio(DOMANDA)], QUIZ),
+        # "E S C I", heard as "Esci", ends the program.
+        (davanti(INIZIO), [INIZIO_DETTO, BOTTONE % r"IL METRO E I SUOI MULTIPLI"], INIZIO),
+        (["key", "Tab", "Tab"], [BOTTONE % "Esci"], INIZIO),
+        (["key", "space"], [], None),
+    ],
+    # Orca listening from the start: the start window's title, its focused button, the banner.
+    "prima": [
+        ([], [INIZIO_DETTO, BOTTONE % r"IL METRO E I SUOI MULTIPLI", *annuncio(r"(LE UNITA' DI MISURA DI LUNGHEZZA) ?")],
+         INIZIO),
+    ],
+}
+# A screen reader started after the program: the program joins the accessibility bus as it comes.
+fino = time.monotonic() + 20
+while not any(a is not None and a.name == "kestrano" for a in pyatspi.Registry.getDesktop(0)):
+    if time.monotonic() > fino:
+        fallisci("the program never joined the accessibility bus")
+    time.sleep(0.05)
+messaggi = 0
+for comando, attesi, titolo in PASSI[modo]:
+    if comando:
+        subprocess.check_call(["xdotool"] + comando)
+    trovati = ascolta(*attesi)
+    for trovato in trovati:
         for testo in trovato.groups():
             if testo.strip() not in etichette(titolo):
                 fallisci("%r is said but not shown; the window shows %s" % (testo, etichette(titolo)))
+    if NOTIFICA in attesi:
+        messaggi += 1
+        in_braille(trovati[-1].group(0))
 # Each message once.
-annunci = [r for r in sentito if re.match(r"(notification|notifica) ", r)]
-if len(annunci) != 5:
-    fallisci("five messages were expected, one a step: %r" % annunci)
+annunci = [r for r in sentito if re.fullmatch(NOTIFICA, r)]
+if len(annunci) != messaggi:
+    fallisci("%d messages were expected, one a step: %r" % (messaggi, sentito))
 print("heard: %s" % " | ".join(sentito))

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # What a blind pupil hears: the real program under Xvfb with a window manager, a private session
-# bus, speech-dispatcher (espeak-ng, to a null audio sink) and the screen reader Orca, started
-# first as a pupil's desktop starts it, with its settings as installed and its debug log. One
-# drill path is taken by keys alone, and each line Orca sends to speech is compared with the
-# text the window shows at that step (orca_parla.py).
+# bus, speech-dispatcher (espeak-ng, to a null audio sink) and the screen reader Orca with its
+# settings as installed and its debug log. Orca is started after the program, as a teacher turns
+# it on for a pupil, with the accessibility bus already up as on a desktop; one drill path is taken by keys
+# alone, and each line Orca sends to speech and braille is compared with the text the window
+# shows at that step (orca_parla.py). Then the program starts again, with Orca listening from
+# the first moment.
 # Usage: orca_parla.sh PATH_TO_KESTRANO
 set -euo pipefail
 programma=$1
@@ -36,6 +38,10 @@ printf '%s\n' 'AudioOutputMethod "alsa"' 'DefaultModule espeak-ng' \
 echo 'pcm.!default { type null }' >"$HOME/.asoundrc"
 openbox >"$lavoro/openbox.log" 2>&1 &
 da_terminare+=($!)
+gestito() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+attendi 10 "the window manager" gestito || fallisci "openbox did not start"
+avvia_programma "$programma"
+attendi_finestra "^Gli obiettivi dell'addizione$"
 # Orca as installed, its debug log written line by line (Orca buffers it, and an idle Orca
 # would keep its last lines back).
 /usr/bin/python3 - "$lavoro/orca.log" >"$lavoro/orca.out" 2>&1 <<'FINE' &
@@ -46,10 +52,16 @@ sys.argv = ["/usr/bin/orca", "--debug-file", registro]
 runpy.run_path("/usr/bin/orca", run_name="__main__")
 FINE
 da_terminare+=($!)
-parlato() { grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$lavoro/orca.log" 2>/dev/null; }
+# Orca listens once it has said so and started taking events.
+parlato() { grep -q "ORCA: Starting ATSPI registry" "$lavoro/orca.log" 2>/dev/null; }
 attendi 30 "Orca to speak" parlato || { tail -n 20 "$lavoro/orca.out"; fallisci "Orca did not start speaking"; }
-avvia_programma "$programma"
 stato=0
-/usr/bin/python3 "$qui/orca_parla.py" "$lavoro/orca.log" || stato=$?
-[ "$stato" -eq 0 ] || { grep "SPEECH OUTPUT" "$lavoro/orca.log" | tail -n 30; fallisci "Orca did not say what the windows show"; }
+/usr/bin/python3 "$qui/orca_parla.py" "$lavoro/orca.log" dopo || stato=$?
+if [ "$stato" -eq 0 ]; then
+    attendi_fine_programma '"E S C I"'
+    letto=$(wc -l <"$lavoro/orca.log")
+    avvia_programma "$programma"
+    /usr/bin/python3 "$qui/orca_parla.py" "$lavoro/orca.log" prima "$letto" || stato=$?
+fi
+[ "$stato" -eq 0 ] || { grep -E "SPEECH OUTPUT|BRAILLE LINE" "$lavoro/orca.log" | tail -n 40; fallisci "Orca did not say what the windows show"; }
 echo "1 passed, 0 failed"
