@@ -64,7 +64,6 @@ public:
     const std::string& risposta() const { return risposta_; }
     float oraInizio() const { return oraInizio_; }
     float oraVerifica() const { return oraVerifica_; }
-    float tempoParziale() const { return tempoParziale_; }
     float tempoTotale() const { return tempoTotale_; }
 
 private:

@@ -55,21 +55,43 @@ constexpr DescrizioneFinestra finestra{"FrmInizioMultpli",
 }  // namespace
 
 FinestraInizio::FinestraInizio() : FinestraClassica(finestra, tabella) {
-    connect(controllo<PulsanteClassico>("Command1"), &QPushButton::clicked, this,
-            [this] { emit aperturaRichiesta(Quiz::Multipli); });
-    connect(controllo<PulsanteClassico>("Command2"), &QPushButton::clicked, this,
-            [this] { emit aperturaRichiesta(Quiz::Sottomultipli); });
+    connect(controllo<PulsanteClassico>("Command1"), &QPushButton::clicked, this, &FinestraInizio::Command1_Click);
+    connect(controllo<PulsanteClassico>("Command2"), &QPushButton::clicked, this, &FinestraInizio::Command2_Click);
     // The addresses show while any mouse button is held on "Info"; it has no click action,
     // so the keyboard does nothing on it.
     auto* info = controllo<PulsanteClassico>("Command7");
-    connect(info, &PulsanteClassico::premuto, this, &FinestraInizio::infoPremuto);
-    connect(info, &PulsanteClassico::rilasciato, this, &FinestraInizio::infoRilasciato);
-    connect(controllo<PulsanteClassico>("Command9"), &QPushButton::clicked, this, &FinestraInizio::fineRichiesta);
-    // "File" -> "Esci" unloads the start window alone, as its window-system close does.
-    connect(voceMenu(), &QAction::triggered, this, &FinestraInizio::chiusuraRichiesta);
+    connect(info, &PulsanteClassico::premuto, this, &FinestraInizio::Command7_MouseDown);
+    connect(info, &PulsanteClassico::rilasciato, this, &FinestraInizio::Command7_MouseUp);
+    connect(controllo<PulsanteClassico>("Command9"), &QPushButton::clicked, this, &FinestraInizio::Command9_Click);
+    connect(voceMenu(), &QAction::triggered, this, &FinestraInizio::mnuFine_Click);
     focusIniziale();
     // A screen reader says the window's title and its focused button; the banner then follows.
     annuncia(controllo<EtichettaClassica>("Label4")->text());
+}
+
+void FinestraInizio::Command1_Click() {
+    emit aperturaRichiesta(Quiz::Multipli);
+}
+
+void FinestraInizio::Command2_Click() {
+    emit aperturaRichiesta(Quiz::Sottomultipli);
+}
+
+void FinestraInizio::Command7_MouseDown() {
+    emit infoPremuto();
+}
+
+void FinestraInizio::Command7_MouseUp() {
+    emit infoRilasciato();
+}
+
+void FinestraInizio::Command9_Click() {
+    emit fineRichiesta();
+}
+
+// "File" -> "Esci" unloads the start window alone, as its window-system close does.
+void FinestraInizio::mnuFine_Click() {
+    emit chiusuraRichiesta();
 }
 
 }  // namespace kestrano

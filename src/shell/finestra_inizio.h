@@ -18,6 +18,15 @@ signals:
     void aperturaRichiesta(kestrano::Quiz quiz);
     void infoPremuto();
     void infoRilasciato();
+
+private:
+    // The handlers of its controls, named after the control and the event.
+    void Command1_Click();
+    void Command2_Click();
+    void Command7_MouseDown();
+    void Command7_MouseUp();
+    void Command9_Click();
+    void mnuFine_Click();
 };
 
 }  // namespace kestrano

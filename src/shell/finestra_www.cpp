@@ -63,7 +63,11 @@ void FinestraWWW::mouseReleaseEvent(QMouseEvent* evento) {
         premutoSulloSfondo_ && evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint());
     premutoSulloSfondo_ = false;
     evento->accept();
-    if (click) emit chiusuraRichiesta();  // Form_Click
+    if (click) Form_Click();
+}
+
+void FinestraWWW::Form_Click() {
+    emit chiusuraRichiesta();
 }
 
 void FinestraWWW::keyPressEvent(QKeyEvent* evento) {

@@ -25,6 +25,9 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    // A click on the background: unloads the window.
+    void Form_Click();
+
     bool premutoSulloSfondo_ = false;
 };
 
