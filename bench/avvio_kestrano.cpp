@@ -8,7 +8,8 @@ int main(int, char** argv) {
     int argc = 1;
     kestrano::bench::ApplicazioneCronometrata app(argc, argv);
     kestrano::preparaApplicazione();
-    kestrano::RegistroFinestre registro;
+    kestrano::SorgentiDiSistema sorgenti;
+    kestrano::RegistroFinestre registro(sorgenti);
     registro.mostra(kestrano::Finestra::InizioMultpli);
     return QApplication::exec();
 }

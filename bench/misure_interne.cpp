@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
     int uno = 1;
     QApplication app(uno, argv);
     preparaApplicazione();
-    RegistroFinestre registro([] {});
+    SorgentiDiSistema sorgenti;
+    RegistroFinestre registro(sorgenti, [] {});
     registro.mostra(Finestra::InizioMultpli);
     QWidget* inizio = registro.finestra(Finestra::InizioMultpli);
     ContaDipinti dipintiInizio;

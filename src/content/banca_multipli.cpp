@@ -5,7 +5,8 @@
 
 namespace kestrano {
 
-constinit const BancaDomande bancaMultipli{{
+// A list of other than 96 questions is not a bank: it does not convert.
+constinit const BancaDomande bancaMultipli = std::to_array<Domanda>({
     {1, "E' più lungo il km o l'hm ?", "km"},
     {2, "E' più lungo il km o il dam ?", "km"},
     {3, "E' più lungo il km o il m ?", "km"},
@@ -102,6 +103,6 @@ constinit const BancaDomande bancaMultipli{{
     {94, "Come si chiama la 1/100 parte dell'ettometro ?", "m"},
     {95, "Come si chiama la 1/10 parte dell'ettometro ?", "dam"},
     {96, "Come si chiama la 1/10 parte del decametro ?", "m"},
-}};
+});
 
 }  // namespace kestrano

@@ -4,7 +4,8 @@
 
 namespace kestrano {
 
-constinit const BancaDomande bancaSottomultipli{{
+// A list of other than 96 questions is not a bank: it does not convert.
+constinit const BancaDomande bancaSottomultipli = std::to_array<Domanda>({
     {1, "E' più lungo il m o il dm ?", "m"},
     {2, "E' più lungo il m o il cm ?", "m"},
     {3, "E' più lungo il m o il mm ?", "m"},
@@ -101,6 +102,6 @@ constinit const BancaDomande bancaSottomultipli{{
     {94, "Come si chiama la 1/100 parte del decimetro ?", "mm"},
     {95, "Come si chiama la 1/10 parte del decimetro ?", "cm"},
     {96, "Come si chiama la 1/10 parte del centimetro ?", "mm"},
-}};
+});
 
 }  // namespace kestrano

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "content/enumeratori.h"
+
 namespace kestrano {
 
 enum class Unita { km, hm, dam, m, dm, cm, mm };
@@ -16,7 +18,8 @@ struct DatiUnita {
     double metri;  // length of one unit, in metres
 };
 
-inline constexpr std::array<DatiUnita, 7> tutteLeUnita{{
+// One row a unit, in the order of the enum.
+inline constexpr auto tutteLeUnita = std::to_array<DatiUnita>({
     {Unita::km, "km", 1000.0},
     {Unita::hm, "hm", 100.0},
     {Unita::dam, "dam", 10.0},
@@ -24,7 +27,9 @@ inline constexpr std::array<DatiUnita, 7> tutteLeUnita{{
     {Unita::dm, "dm", 0.1},
     {Unita::cm, "cm", 0.01},
     {Unita::mm, "mm", 0.001},
-}};
+});
+static_assert(unaRigaPerValore<Unita>(tutteLeUnita, [](const DatiUnita& d) { return d.unita; }),
+              "one row for each unit, in order");
 
 constexpr const DatiUnita& datiUnita(Unita u) {
     return tutteLeUnita[static_cast<std::size_t>(u)];

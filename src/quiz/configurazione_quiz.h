@@ -16,14 +16,14 @@ struct ConfigurazioneQuiz {
     // list of another length does not convert.
     std::array<std::string_view, numeroPulsantiRisposta> didascalie;
 
-    std::string_view didascalia(PulsanteRisposta p) const { return didascalie[static_cast<std::size_t>(p)]; }
+    constexpr std::string_view didascalia(PulsanteRisposta p) const { return didascalie[indice(p)]; }
 };
 
-inline const ConfigurazioneQuiz configurazioneMultipli{
+inline constexpr ConfigurazioneQuiz configurazioneMultipli{
     bancaMultipli, std::to_array<std::string_view>({"10", "100", "1000", simbolo(Unita::m), simbolo(Unita::dam),
                                                     simbolo(Unita::hm), simbolo(Unita::km)})};
 
-inline const ConfigurazioneQuiz configurazioneSottomultipli{
+inline constexpr ConfigurazioneQuiz configurazioneSottomultipli{
     bancaSottomultipli, std::to_array<std::string_view>({"10", "100", "1000", simbolo(Unita::mm), simbolo(Unita::cm),
                                                          simbolo(Unita::dm), simbolo(Unita::m)})};
 

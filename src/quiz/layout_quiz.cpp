@@ -20,7 +20,7 @@ constexpr auto sinistra = Allineamento::sinistra, centro = Allineamento::centro;
 constexpr std::optional<Colore> trasparente{};
 
 // The rows of the controls the engine drives take their names from its enums.
-auto tabella(const ConfigurazioneQuiz& c) {
+constexpr auto tabella(const ConfigurazioneQuiz& c) {
     const auto d = [&c](PulsanteRisposta p) { return c.didascalia(p); };
     using enum PulsanteRisposta;
     using enum Pulsante;
@@ -73,6 +73,25 @@ auto tabella(const ConfigurazioneQuiz& c) {
     // clang-format on
 }
 using Tabella = decltype(tabella(configurazioneMultipli));
+
+// How many rows of the table carry the name.
+constexpr std::size_t righeDi(const Tabella& t, std::string_view nome) {
+    std::size_t n = 0;
+    for (const DescrizioneControllo& d : t) n += d.nome == nome ? 1 : 0;
+    return n;
+}
+// Each control the engine drives has exactly one row.
+template <typename Enum>
+constexpr bool ogniControlloUnaVolta(const Tabella& t) {
+    for (std::size_t i = 0; i < contaValori<Enum>(); ++i)
+        if (righeDi(t, nome(static_cast<Enum>(i))) != 1) return false;
+    return true;
+}
+static_assert(ogniControlloUnaVolta<Etichetta>(tabella(configurazioneMultipli)) &&
+                  ogniControlloUnaVolta<Pulsante>(tabella(configurazioneMultipli)) &&
+                  ogniControlloUnaVolta<PulsanteRisposta>(tabella(configurazioneMultipli)) &&
+                  righeDi(tabella(configurazioneMultipli), nomeFrame2) == 1,
+              "one row for each control the engine drives");
 
 }  // namespace
 

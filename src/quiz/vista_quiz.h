@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "content/enumeratori.h"
+
 namespace kestrano {
 
 enum class Etichetta {
@@ -81,22 +83,22 @@ constexpr const char* nome(PulsanteRisposta p) {
     return "";
 }
 
-// How many values an enum has, counted through its name switch, which -Wswitch keeps complete:
-// a value added to an enum gets its name, and with it its place in every count and table.
+// How many values a named enum has, where every value has a name of its own: a value without
+// one, or a name given twice, stops the build here.
 template <typename Enum>
-constexpr std::size_t contaValori() {
-    std::size_t n = 0;
-    while (*nome(static_cast<Enum>(n))) ++n;
+consteval std::size_t contaValori() {
+    constexpr std::size_t n = quantiValori<Enum>();
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string_view questo = nome(static_cast<Enum>(i));
+        if (questo.empty()) throw "a value of the enum has no name";
+        for (std::size_t j = 0; j < i; ++j)
+            if (questo == nome(static_cast<Enum>(j))) throw "two values of the enum have the same name";
+    }
     return n;
 }
 inline constexpr std::size_t numeroEtichette = contaValori<Etichetta>();
 inline constexpr std::size_t numeroPulsanti = contaValori<Pulsante>();
 inline constexpr std::size_t numeroPulsantiRisposta = contaValori<PulsanteRisposta>();
-// An enum's value as the index of its entry in a table kept in the enum's order.
-template <typename Enum>
-constexpr std::size_t indice(Enum e) {
-    return static_cast<std::size_t>(e);
-}
 
 struct ColoreRgb {
     std::uint8_t rosso, verde, blu;

@@ -10,7 +10,8 @@
 
 namespace kestrano {
 
-RegistroFinestre::RegistroFinestre(std::function<void()> fine) : fine_(std::move(fine)) {
+RegistroFinestre::RegistroFinestre(Sorgenti& sorgenti, std::function<void()> fine)
+    : fine_(std::move(fine)), sorgenti_(sorgenti) {
     // exit(), unlike quit(), sends no close events: no window's close handling runs.
     if (!fine_) fine_ = [] { QCoreApplication::exit(0); };
 }
@@ -52,7 +53,9 @@ MotoreQuiz* RegistroFinestre::motore(Finestra f) const {
 
 MotoreQuiz& RegistroFinestre::motoreCreato(Quiz q) {
     const auto i = static_cast<std::size_t>(q);
-    if (!motori_[i]) motori_[i] = std::make_unique<MotoreQuiz>(variante(q).configurazione, orologio_, generatori_[i]);
+    if (!motori_[i])
+        motori_[i] =
+            std::make_unique<MotoreQuiz>(variante(q).configurazione, sorgenti_.orologio(), sorgenti_.generatore(q));
     return *motori_[i];
 }
 

@@ -11,9 +11,8 @@
 #include <optional>
 #include <vector>
 
-#include "quiz/generatore_casuale.h"
 #include "quiz/motore_quiz.h"
-#include "quiz/orologio.h"
+#include "quiz/sorgenti.h"
 #include "quiz/varianti_quiz.h"
 
 namespace kestrano {
@@ -26,13 +25,15 @@ enum class Finestra { InizioMultpli, Multipli, Sottomultipli, WWW };
 // Every window, in the order of the enum (the registry's table of windows follows it).
 inline constexpr auto tutteLeFinestre =
     std::to_array({Finestra::InizioMultpli, Finestra::Multipli, Finestra::Sottomultipli, Finestra::WWW});
-static_assert(static_cast<std::size_t>(tutteLeFinestre.back()) + 1 == tutteLeFinestre.size());
+static_assert(unaRigaPerValore<Finestra>(tutteLeFinestre, [](Finestra f) { return f; }),
+              "every window, once, in order");
 
 class RegistroFinestre {
 public:
+    // The engines read the clock and the generators of `sorgenti`, which outlives the registry.
     // `fine` stops the program at once; by default it leaves the event loop without any
     // window's close handling.
-    explicit RegistroFinestre(std::function<void()> fine = {});
+    explicit RegistroFinestre(Sorgenti& sorgenti, std::function<void()> fine = {});
     ~RegistroFinestre();
     RegistroFinestre(const RegistroFinestre&) = delete;
     RegistroFinestre& operator=(const RegistroFinestre&) = delete;
@@ -69,9 +70,8 @@ private:
 
     std::function<void()> fine_;
     bool terminato_ = false;
-    OrologioDiSistema orologio_;
+    Sorgenti& sorgenti_;
     // Per quiz, indexed as the table of the quizzes.
-    std::array<GeneratoreSplitMix, numeroQuiz> generatori_;
     std::array<std::unique_ptr<MotoreQuiz>, numeroQuiz> motori_;
     std::array<PuntatoreFinestra, tutteLeFinestre.size()> finestre_;
     // Unloaded windows whose deletion waits for the event loop.

@@ -12,6 +12,7 @@
 #include "shell/avvio.h"
 #include "shell/registro_finestre.h"
 #include "support/accessibile.h"
+#include "support/finti.h"
 #include "support/gui.h"
 #include "support/programma.h"
 #include "ui/annunciatore.h"
@@ -71,8 +72,8 @@ const char* const impilamento[] = {
 // What espeak-ng's Italian voice says for a text, stress marks and pauses aside.
 QString fonemi(const QString& testo) {
     QProcess p;
-    p.start(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), QStringLiteral("it"), QStringLiteral("-q"),
-                                          QStringLiteral("-x"), testo});
+    p.start(QStringLiteral("espeak-ng"),
+            {QStringLiteral("-v"), QStringLiteral("it"), QStringLiteral("-q"), QStringLiteral("-x"), testo});
     if (!p.waitForFinished() || p.exitCode() != 0) qFatal("espeak-ng did not run");
     return QString::fromUtf8(p.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral("[,' \\n]|_[:!|]")));
 }
@@ -98,18 +99,26 @@ private slots:
 
     void esercizioCliccato_data() {
         QTest::addColumn<int>("finestra");
-        QTest::newRow("FrmMultipli") << static_cast<int>(Finestra::Multipli);
-        QTest::newRow("FrmSottomultipli") << static_cast<int>(Finestra::Sottomultipli);
+        QTest::addColumn<QString>("titolo");
+        QTest::newRow("FrmMultipli") << static_cast<int>(Finestra::Multipli)
+                                     << "96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I MULTIPLI";
+        QTest::newRow("FrmSottomultipli") << static_cast<int>(Finestra::Sottomultipli)
+                                          << "96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I SOTTOMULTIPLI";
     }
 
-    // A whole drill answered right by clicks, then restarted, reading each question off the window.
+    // A whole drill answered right by clicks, then restarted, reading each question off the
+    // window; the draws are 1, 1, 2, ... 95: the first question comes twice in a row.
     void esercizioCliccato() {
         QFETCH(int, finestra);
+        QFETCH(QString, titolo);
         const auto f = static_cast<Finestra>(finestra);
         Ascolto ascolto;
-        Programma p;
+        SorgentiCopione s;
+        for (int n = 0; n < domandePerBanca; ++n) s.copione.valori.push_back(GeneratoreCopione::per(std::max(n, 1)));
+        Programma p(&s);
         QWidget* w = p.apri(f);
         QVERIFY(w);
+        QCOMPARE(w->windowTitle(), titolo);
         QCOMPARE(situazioneDi(w), Situazione::Aperta);
         // A screen reader reads each label as static text, with what it shows.
         QCOMPARE(accessibile(w, "LblNumero2")->role(), QAccessible::StaticText);
@@ -362,8 +371,8 @@ private slots:
         for (const QString& parola : testo.split(QRegularExpression(QStringLiteral("[ ']")), Qt::SkipEmptyParts))
             if (const auto u = unitaDaSimbolo(parola.toLower().toStdString())) {
                 const QString bottone = fonemi(QString::fromUtf8(simbolo(*u).data()));
-                QVERIFY2(suoni.contains(bottone), qPrintable(QStringLiteral("%1 (%2) lacks %3 (%4)")
-                                                                 .arg(detto, suoni, parola, bottone)));
+                QVERIFY2(suoni.contains(bottone),
+                         qPrintable(QStringLiteral("%1 (%2) lacks %3 (%4)").arg(detto, suoni, parola, bottone)));
             }
     }
 

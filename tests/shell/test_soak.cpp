@@ -53,7 +53,8 @@ private slots:
         QFETCH(int, finestra);
         const auto f = static_cast<Finestra>(finestra);
         int fine = 0;
-        RegistroFinestre registro([&fine] { ++fine; });
+        SorgentiDiSistema sorgenti;
+        RegistroFinestre registro(sorgenti, [&fine] { ++fine; });
         registro.mostra(Finestra::InizioMultpli);
         QWidget* inizio = registro.finestra(Finestra::InizioMultpli);
         auto ciclo = [&] {

@@ -10,6 +10,7 @@
 
 #include "quiz/generatore_casuale.h"
 #include "quiz/orologio.h"
+#include "quiz/sorgenti.h"
 #include "quiz/vista_quiz.h"
 
 namespace kestrano::test {
@@ -95,6 +96,14 @@ public:
     }
     // The value that draws question n (1..96).
     static float per(int n) { return (static_cast<float>(n) - 0.5f) / 96.0f; }
+};
+
+// Both quizzes on one fixed clock and one scripted generator.
+struct SorgentiCopione final : Sorgenti {
+    OrologioFisso ora;
+    GeneratoreCopione copione;
+    Orologio& orologio() override { return ora; }
+    GeneratoreCasuale& generatore(Quiz) override { return copione; }
 };
 
 }  // namespace kestrano::test

@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     preparaApplicazione();
-    RegistroFinestre registro([] {});
+    SorgentiDiSistema sorgenti;
+    RegistroFinestre registro(sorgenti, [] {});
     for (Finestra f : {Finestra::InizioMultpli, Finestra::Multipli, Finestra::Sottomultipli, Finestra::WWW}) {
         registro.carica(f);
         const ui::FinestraClassica* w = registro.finestra(f);

@@ -1,5 +1,6 @@
-// One run of the program for the window tests: the window registry as main makes it, with the
-// start window shown, and the end of the program counted instead of carried out.
+// One run of the program for the window tests: the window registry as main makes it (or on
+// the test's clock and generators), with the start window shown, and the end of the program
+// counted instead of carried out.
 #pragma once
 
 #include <QtTest>
@@ -10,10 +11,13 @@
 namespace kestrano::test {
 
 struct Programma {
+    SorgentiDiSistema diSistema;
     int fine = 0;  // how often the program was ended
-    RegistroFinestre registro{[this] { ++fine; }};
+    RegistroFinestre registro;
 
-    Programma() { registro.mostra(Finestra::InizioMultpli); }
+    explicit Programma(Sorgenti* sorgenti = nullptr) : registro(sorgenti ? *sorgenti : diSistema, [this] { ++fine; }) {
+        registro.mostra(Finestra::InizioMultpli);
+    }
 
     ui::FinestraClassica* f(Finestra x) const { return registro.finestra(x); }
     ui::FinestraClassica* inizio() const { return f(Finestra::InizioMultpli); }
