@@ -86,12 +86,27 @@ struct Quiz {
     const char* nome;
     const BancaDomande* banca;
     std::set<std::string> didascalie;
+    const char* impronta;  // SHA-256 of every number, text and key, as improntaDi() lays them out
 };
 
+// Each record as "number|text|key" on a line of its own, byte for byte.
+QByteArray improntaDi(const BancaDomande& banca) {
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    for (const Domanda& d : banca)
+        h.addData(QByteArray::number(d.numero) + '|' + QByteArray(d.testo.data(), qsizetype(d.testo.size())) + '|' +
+                  QByteArray(d.rispostaAttesa.data(), qsizetype(d.rispostaAttesa.size())) + '\n');
+    return h.result().toHex();
+}
+
 const std::vector<Quiz>& quiz() {
-    static const std::vector<Quiz> q{
-        {"multipli", &bancaMultipli, {"10", "100", "1000", "m", "dam", "hm", "km"}},
-        {"sottomultipli", &bancaSottomultipli, {"10", "100", "1000", "mm", "cm", "dm", "m"}}};
+    static const std::vector<Quiz> q{{"multipli",
+                                      &bancaMultipli,
+                                      {"10", "100", "1000", "m", "dam", "hm", "km"},
+                                      "c3c59c23ada46e4253fae11233498a3f797eacb998b36644fa82056ea350114e"},
+                                     {"sottomultipli",
+                                      &bancaSottomultipli,
+                                      {"10", "100", "1000", "mm", "cm", "dm", "m"},
+                                      "d25d0cdbd509123c5c02b613cb2d45e7c5ad875f92715ca0372a53d73395c9cb"}};
     return q;
 }
 
@@ -174,6 +189,7 @@ private slots:
     }
 
     void testiCitatiAllaLettera() {
+        for (const Quiz& q : quiz()) QCOMPARE(improntaDi(*q.banca), QByteArray(q.impronta));
         QCOMPARE(trovaDomanda(bancaMultipli, 1)->testo, std::string_view("E' più lungo il km o l'hm ?"));
         QCOMPARE(trovaDomanda(bancaMultipli, 8)->testo, std::string_view("E' più lungo  il dam o il km ?"));
         QCOMPARE(trovaDomanda(bancaMultipli, 48)->testo, std::string_view("Quante volte l' hm è più corto del km ?"));
