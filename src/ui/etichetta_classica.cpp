@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace kestrano::ui {
 
@@ -40,9 +41,23 @@ void EtichettaClassica::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (sfondo_.isValid()) p.fillRect(rect(), sfondo_);
     if (text().isEmpty()) return;
-    // The painter starts with the label's font and clipped to it.
+    // The painter starts with the label's font and clipped to it. Wrapped lines stand one font
+    // height apart (ascent and descent, no leading), as a classic label draws them, whatever
+    // leading the toolkit's version reads off the face.
     p.setPen(coloreTesto_);
-    p.drawText(rect(), static_cast<int>(alignment()) | Qt::TextWordWrap, text());
+    QTextLayout righe(text(), font(), this);
+    QTextOption opzione(alignment() & Qt::AlignHorizontal_Mask);
+    opzione.setWrapMode(QTextOption::WordWrap);
+    righe.setTextOption(opzione);
+    const qreal passo = QFontMetricsF(font(), this).height();
+    righe.beginLayout();
+    qreal alto = 0;
+    for (QTextLine riga = righe.createLine(); riga.isValid(); riga = righe.createLine(), alto += passo) {
+        riga.setLineWidth(width());
+        riga.setPosition({0, alto});
+    }
+    righe.endLayout();
+    righe.draw(&p, {0, 0});
 }
 
 void EtichettaClassica::mousePressEvent(QMouseEvent* evento) {
