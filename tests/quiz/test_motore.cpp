@@ -425,9 +425,11 @@ private slots:
     void secondiVeriQuandoLOraSalta() {
         const QString file = qEnvironmentVariable("FAKETIME_TIMESTAMP_FILE");
         if (file.isEmpty()) QSKIP("runs under libfaketime, as the test orologio_salta");
+        // libfaketime may read the file at any call (even inside the writing's own fstat), so
+        // it is written aside and renamed over: never seen empty or half written.
         const auto sposta = [&file](const char* scarto) {
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(scarto) > 0);
+            QSaveFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(scarto) > 0 && f.commit());
         };
         sposta("+0");
         OrologioDiSistema orologio;

@@ -12,7 +12,9 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" >"$lavoro/senza_scherm
 [ "$stato" -eq 1 ] && [ "$(wc -l <"$lavoro/senza_schermo")" -eq 1 ] \
     || { cat "$lavoro/senza_schermo"; fallisci "with no display the program ended with status $stato"; }
 avvia_xvfb
-avvia_programma "$1"
+# On the session bus a desktop has (the toolkit asks the desktop's services on it).
+avvia_bus_di_sessione
+DBUS_SESSION_BUS_ADDRESS=$bus avvia_programma "$1"
 attendi_finestra "Gli obiettivi dell'addizione"
 inizio=$finestra
 eval "$(xdotool getwindowgeometry --shell "$inizio")"
