@@ -1,4 +1,5 @@
-// The announcer: hidden and shown again, with the message as its name; and the reminder.
+// The announcer: the toolkit's announcement where it has one (Qt 6.8), else the hidden object
+// shown again with the message in its label; and the reminder.
 #include "ui/annunciatore.h"
 
 #include <QAccessible>
@@ -54,8 +55,14 @@ void Annunciatore::pronuncia() {
     const QString messaggio = std::exchange(inAttesa_, {});
     if (!QAccessible::isActive()) return;
     testo_->setText(messaggio);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Said and brailled as it comes, from the window, with no role of its own in front.
+    QAccessibleAnnouncementEvent annuncio(window(), messaggio);
+    QAccessible::updateAccessibility(&annuncio);
+#else
     hide();
     show();
+#endif
 }
 
 }  // namespace kestrano::ui

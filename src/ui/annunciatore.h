@@ -1,12 +1,13 @@
 // What a screen reader must hear of a change that moves no focus (a new question, an outcome)
 // goes out through here, and only here. A screen reader speaks a control as the focus lands on
-// it, and drops the name changes of labels; it does speak an object with the notification
-// role as it shows. So the announcer is such an object: a widget of no size, never painted,
-// shown anew for each message. The message is the text of a label inside it, with no name of
-// its own: a screen reader brailles a notification from the labels it holds, and leaves out a
-// label whose text is already the notification's name. A window's messages wait until it is
-// the active window, so they follow the screen reader's own words for the window and its focus;
-// coming back to the window, the pupil hears what it shows (its summary).
+// it, and drops the name changes of labels. Qt 6.8 has an announcement event, which a screen
+// reader says and brailles as it comes. Before it, a screen reader does speak an object with
+// the notification role as it shows, so the announcer is such an object: a widget of no size,
+// never painted, shown anew for each message. The message is the text of a label inside it,
+// with no name of its own: a screen reader brailles a notification from the labels it holds,
+// and leaves out a label whose text is already the notification's name. A window's messages
+// wait until it is the active window, so they follow the screen reader's own words for the
+// window and its focus; coming back to the window, the pupil hears what it shows (its summary).
 #pragma once
 
 #include <QString>

@@ -5,8 +5,12 @@ orca_parla.py ORCA_LOG dopo|prima [LINES_READ]: the program runs with Orca liste
 ("dopo") or before it ("prima"). Each step presses keys (or brings a window to the front),
 waits for what Orca sends to speech, and compares it with the texts the window shows (read
 through AT-SPI); each message of the program must then be the line left on the braille display.
-Each message comes once, and no internal control name is ever said or brailled.
+Each message comes once, and no internal control name is ever said or brailled. Orca's words
+for roles differ from one version to the next ("push button", "button", "frame"), and so does
+its punctuation: a line is read by the texts it says, a role being any lowercase words after
+them, its final full stop dropped.
 """
+import collections
 import re
 import subprocess
 import sys
@@ -42,8 +46,12 @@ def nuove_righe():
             if NOMI_INTERNI.search(m.group(1)):
                 fallisci("an internal control name is brailled: %r" % m.group(1))
         elif m := PARLATO.search(riga):
-            detto.append(m.group(1))
+            detto.append(senza_punto(m.group(1)))
     return detto
+
+
+def senza_punto(riga):
+    return riga.strip().removesuffix(".")
 
 
 def ascolta(*attesi, secondi=20):
@@ -62,18 +70,10 @@ def ascolta(*attesi, secondi=20):
     return trovati
 
 
-NOTIFICA = r"(?:notification|notifica)\."
-
-
-def annuncio(pattern):
-    # Orca says the notification role in the desktop's language, then the message.
-    return [NOTIFICA, pattern]
-
-
 def in_braille(messaggio, secondi=5):
     """Waits until the message is the last line on the braille display."""
     fino = time.monotonic() + secondi
-    while not (braille and braille[-1].strip() == messaggio.strip()):
+    while not (braille and senza_punto(braille[-1]) == messaggio):
         if time.monotonic() > fino:
             fallisci("the braille display shows %r, not %r" % (braille[-1:], messaggio))
         sentito.extend(nuove_righe())
@@ -96,10 +96,17 @@ def etichette(titolo):
 
 
 INIZIO, QUIZ = r"^Gli obiettivi dell'addizione$", r"I MULTIPLI$"
-# A window is said by its title, with its role where it is new.
-INIZIO_DETTO, BOTTONE = r"Gli obiettivi dell'addizione(?: frame\.)?", r"%s push button\."
-QUIZ_DETTO = r".*I MULTIPLI(?: frame\.)?"
+# A control or window is said by its text, then its role (where it is new).
+RUOLO = r" [a-z][a-z ]*"
+INIZIO_DETTO, BOTTONE = r"Gli obiettivi dell'addizione(?:%s)?" % RUOLO, r"%s" + RUOLO
+QUIZ_DETTO = r".*I MULTIPLI(?:%s)?" % RUOLO
 DOMANDA = r"Domanda (\d+)\. (.+ \?)"
+# A message of the program: Orca 43 says the notification's role before it, Orca 48 nothing.
+MESSAGGIO = object()
+
+
+def annuncio(pattern):
+    return [MESSAGGIO, pattern]
 
 
 def davanti(titolo):  # brings a window to the front, as the pupil does with Alt+Tab
@@ -116,24 +123,24 @@ PASSI = {
         # Opening the quiz: its title, the focus on "F i n e" (heard as "Fine"), then the question
         # with its number and the instruction.
         (["key", "space"], [QUIZ_DETTO, BOTTONE % "Fine",
-                            *annuncio(r"Domanda (1)\. (.+ \?) (Clicca sul pulsante esatto)\.")],
+                            *annuncio(r"Domanda (1)\. (.+ \?) (Clicca sul pulsante esatto)")],
          QUIZ),
         # Tab says the button alone; Space chooses it: the answer and the new instruction.
         (["key", "Tab"], [BOTTONE % "10"], QUIZ),
-        (["key", "space"], annuncio(r"(10)\. (Clicca sul pulsante Verifica)\."), QUIZ),
+        (["key", "space"], annuncio(r"(10)\. (Clicca sul pulsante Verifica)"), QUIZ),
         # "Verifica": the focus moves as it hides, then the outcome and both times, with headings.
         (["key", "shift+Tab"], [BOTTONE % "Verifica"], QUIZ),
         (["key", "space"], [BOTTONE % "Visualizza nuova domanda",
                             *annuncio(r"(Esatto|Errato)\. Tempo parziale (\d+)\. Tempo totale (\d+)\. "
-                                      r"(Clicca sul pulsante Visualizza nuova domanda)\.")], QUIZ),
+                                      r"(Clicca sul pulsante Visualizza nuova domanda)")], QUIZ),
         # The next question, its instruction already said in this drill.
         (["key", "space"], annuncio(DOMANDA), QUIZ),
         # Again on demand: Orca+Enter on the keypad says the title, twice the status bar.
-        (["key", "Insert+KP_Enter", "Insert+KP_Enter"], [r".*I MULTIPLI", DOMANDA + r" (?:statusbar|barra di stato)\."],
+        (["key", "Insert+KP_Enter", "Insert+KP_Enter"], [r".*I MULTIPLI", DOMANDA + RUOLO],
          QUIZ),
         # Away and back: the start window says nothing of its own, the quiz its question again.
         (davanti(INIZIO), [INIZIO_DETTO, BOTTONE % r"IL METRO E I SUOI MULTIPLI"], INIZIO),
-        (davanti(QUIZ), [QUIZ_DETTO, r".* push button\.", *annuncio(DOMANDA)], QUIZ),
+        (davanti(QUIZ), [QUIZ_DETTO, r".*" + RUOLO, *annuncio(DOMANDA)], QUIZ),
         # "E S C I", heard as "Esci", ends the program.
         (davanti(INIZIO), [INIZIO_DETTO, BOTTONE % r"IL METRO E I SUOI MULTIPLI"], INIZIO),
         (["key", "Tab", "Tab"], [BOTTONE % "Esci"], INIZIO),
@@ -151,20 +158,21 @@ while not any(a is not None and a.name == "kestrano" for a in pyatspi.Registry.g
     if time.monotonic() > fino:
         fallisci("the program never joined the accessibility bus")
     time.sleep(0.05)
-messaggi = 0
-for comando, attesi, titolo in PASSI[modo]:
+messaggi = collections.Counter()
+for comando, passo, titolo in PASSI[modo]:
     if comando:
         subprocess.check_call(["xdotool"] + comando)
+    attesi = [a for a in passo if a is not MESSAGGIO]
     trovati = ascolta(*attesi)
     for trovato in trovati:
         for testo in trovato.groups():
             if testo.strip() not in etichette(titolo):
                 fallisci("%r is said but not shown; the window shows %s" % (testo, etichette(titolo)))
-    if NOTIFICA in attesi:
-        messaggi += 1
+    if MESSAGGIO in passo:
+        messaggi[trovati[-1].group(0)] += 1
         in_braille(trovati[-1].group(0))
-# Each message once.
-annunci = [r for r in sentito if re.fullmatch(NOTIFICA, r)]
-if len(annunci) != messaggi:
-    fallisci("%d messages were expected, one a step: %r" % (messaggi, sentito))
+# Each message once a step.
+detti = collections.Counter(r for r in sentito if r in messaggi)
+if detti != messaggi:
+    fallisci("messages said %r, expected once a step %r" % (detti, messaggi))
 print("heard: %s" % " | ".join(sentito))

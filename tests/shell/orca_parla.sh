@@ -52,8 +52,8 @@ sys.argv = ["/usr/bin/orca", "--debug-file", registro]
 runpy.run_path("/usr/bin/orca", run_name="__main__")
 FINE
 da_terminare+=($!)
-# Orca listens once it has said so and started taking events.
-parlato() { grep -q "ORCA: Starting ATSPI registry" "$lavoro/orca.log" 2>/dev/null; }
+# Orca listens once it has said the focused button of the active window.
+parlato() { grep -q "SPEECH OUTPUT: 'IL METRO E I SUOI MULTIPLI" "$lavoro/orca.log" 2>/dev/null; }
 attendi 30 "Orca to speak" parlato || { tail -n 20 "$lavoro/orca.out"; fallisci "Orca did not start speaking"; }
 stato=0
 /usr/bin/python3 "$qui/orca_parla.py" "$lavoro/orca.log" dopo || stato=$?
