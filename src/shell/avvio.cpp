@@ -85,6 +85,13 @@ void preparaPiattaforma() {
     else if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
         qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     scegliCartellaRuntime();
+    // A Wayland client cannot place its windows (the info window would stand in a corner) and
+    // draws its own frames; on a Wayland desktop that offers an X server (XWayland) the
+    // windows go through it, where they stand as designed in the desktop's own frames. A
+    // platform the user chose is kept.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
 void preparaApplicazione() {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 #include <array>
 
 #include "ui/etichetta_classica.h"
@@ -51,6 +52,13 @@ void FinestraWWW::Form_Load() {
         const float larghezzaEtichetta = static_cast<float>(twipDaPixel(e->width()));
         e->move(pixelDaTwip((larghezza - larghezzaEtichetta) / 2.0f), e->y());
     }
+}
+
+void FinestraWWW::showEvent(QShowEvent* evento) {
+    // The place is the frame's: where the desktop draws a frame around the window, the frame's
+    // top left corner stands there (the frame is not known before the window is on screen).
+    windowHandle()->setFramePosition(frameGeometry().topLeft());
+    FinestraClassica::showEvent(evento);
 }
 
 void FinestraWWW::mousePressEvent(QMouseEvent* evento) {

@@ -20,6 +20,7 @@ public:
     void Form_Load();
 
 protected:
+    void showEvent(QShowEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;

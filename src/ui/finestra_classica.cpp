@@ -19,11 +19,14 @@ FinestraClassica::FinestraClassica(const DescrizioneFinestra& finestra, std::spa
         case Bordo::nessuno:
             setWindowFlag(Qt::FramelessWindowHint);
             break;
+        // The layouts do not adapt to another size, so no frame offers to maximise.
         case Bordo::fisso:
-            setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint);
+            setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
             break;
         case Bordo::ridimensionabile:
+            setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
             break;
     }
     area_->setObjectName(objectName() + QStringLiteral("_area"));

@@ -320,6 +320,7 @@ private slots:
         QWidget* w = p.apri(Finestra::Sottomultipli);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I SOTTOMULTIPLI"));
+        QVERIFY(!w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QCOMPARE(w->findChild<ui::CorniceClassica*>("Frame2")->sfondo(), QColor(225, 255, 225));
         QCOMPARE(w->findChild<ui::CorniceClassica*>("Frame2")->didascalia(), QStringLiteral("ELABORAZIONE"));
         QCOMPARE(testoDi(w, "Label9"), QStringLiteral("             Dom.   Tempo      Tempo "));

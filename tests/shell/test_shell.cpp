@@ -260,6 +260,7 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("INFO"));
         QCOMPARE(w->findChild<QWidget*>("FrmWWW_area")->size(), QSize(481, 198));
         QCOMPARE(w->minimumSize(), w->maximumSize());
+        QVERIFY(!w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(w->findChild<QMenuBar*>() == nullptr);
         QCOMPARE(w->findChild<QWidget*>("FrmWWW_area")->palette().color(QPalette::Window), QColor(192, 255, 255));
         QVERIFY(testoDi(w, "Label2").startsWith(QStringLiteral("E-mail : ")));
