@@ -86,10 +86,10 @@ struct Quiz {
     const char* nome;
     const BancaDomande* banca;
     std::set<std::string> didascalie;
-    const char* impronta;  // SHA-256 of every number, text and key, as improntaDi() lays them out
+    const char* impronta;  // of every number, text and key, worked out from the design's table
 };
 
-// Each record as "number|text|key" on a line of its own, byte for byte.
+// The SHA-256 of each record as "number|text|key" on a line of its own, byte for byte.
 QByteArray improntaDi(const BancaDomande& banca) {
     QCryptographicHash h(QCryptographicHash::Sha256);
     for (const Domanda& d : banca)
@@ -99,14 +99,13 @@ QByteArray improntaDi(const BancaDomande& banca) {
 }
 
 const std::vector<Quiz>& quiz() {
-    static const std::vector<Quiz> q{{"multipli",
-                                      &bancaMultipli,
-                                      {"10", "100", "1000", "m", "dam", "hm", "km"},
-                                      "c3c59c23ada46e4253fae11233498a3f797eacb998b36644fa82056ea350114e"},
-                                     {"sottomultipli",
-                                      &bancaSottomultipli,
-                                      {"10", "100", "1000", "mm", "cm", "dm", "m"},
-                                      "d25d0cdbd509123c5c02b613cb2d45e7c5ad875f92715ca0372a53d73395c9cb"}};
+    // clang-format off
+    static const std::vector<Quiz> q{
+        {"multipli", &bancaMultipli, {"10", "100", "1000", "m", "dam", "hm", "km"},
+         "c3c59c23ada46e4253fae11233498a3f797eacb998b36644fa82056ea350114e"},
+        {"sottomultipli", &bancaSottomultipli, {"10", "100", "1000", "mm", "cm", "dm", "m"},
+         "d25d0cdbd509123c5c02b613cb2d45e7c5ad875f92715ca0372a53d73395c9cb"}};
+    // clang-format on
     return q;
 }
 

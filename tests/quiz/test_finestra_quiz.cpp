@@ -72,8 +72,8 @@ const char* const impilamento[] = {
 // What espeak-ng's Italian voice says for a text, stress marks and pauses aside.
 QString fonemi(const QString& testo) {
     QProcess p;
-    p.start(QStringLiteral("espeak-ng"),
-            {QStringLiteral("-v"), QStringLiteral("it"), QStringLiteral("-q"), QStringLiteral("-x"), testo});
+    p.start(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), QStringLiteral("it"), QStringLiteral("-q"),
+                                          QStringLiteral("-x"), testo});
     if (!p.waitForFinished() || p.exitCode() != 0) qFatal("espeak-ng did not run");
     return QString::fromUtf8(p.readAllStandardOutput()).remove(QRegularExpression(QStringLiteral("[,' \\n]|_[:!|]")));
 }
@@ -372,8 +372,8 @@ private slots:
         for (const QString& parola : testo.split(QRegularExpression(QStringLiteral("[ ']")), Qt::SkipEmptyParts))
             if (const auto u = unitaDaSimbolo(parola.toLower().toStdString())) {
                 const QString bottone = fonemi(QString::fromUtf8(simbolo(*u).data()));
-                QVERIFY2(suoni.contains(bottone),
-                         qPrintable(QStringLiteral("%1 (%2) lacks %3 (%4)").arg(detto, suoni, parola, bottone)));
+                QVERIFY2(suoni.contains(bottone), qPrintable(QStringLiteral("%1 (%2) lacks %3 (%4)")
+                                                                 .arg(detto, suoni, parola, bottone)));
             }
     }
 

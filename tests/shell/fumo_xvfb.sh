@@ -43,8 +43,7 @@ eval "$(xdotool getwindowgeometry --shell "$finestra")"
 if [ -n "$sotto_mutter" ]; then
     # Its frame (the desktop's, as it gives its extents) centred, 20 twips (a pixel) below the top.
     read -r sx dx su _ < <(xprop -id "$finestra" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    ax=$(xwininfo -id "$finestra" | sed -n 's/.*Absolute upper-left X: *//p')
-    ay=$(xwininfo -id "$finestra" | sed -n 's/.*Absolute upper-left Y: *//p')
+    read -r ax ay <<<"$(xwininfo -id "$finestra" | sed -n 's/.*Absolute upper-left [XY]: *//p' | paste -sd ' ')"
     scarto=$((2 * (ax - sx) + WIDTH + sx + dx - $(xdotool getdisplaygeometry | cut -d' ' -f1)))
     [ "${scarto#-}" -le 2 ] && [ $((ay - su)) -eq 1 ] \
         || fallisci "the info window stands at $ax,$ay ($WIDTH wide, frame $sx $dx $su), not centred at the top"
@@ -52,16 +51,12 @@ fi
 xdotool mousemove --sync $((X + 20)) $((Y + 150)) mouseup 1
 attendi_sparita '^INFO$'
 
-if [ -n "$sotto_mutter" ]; then
-    # By keys, from "Info" (focused by the press) to the next button: the quiz in front with the focus.
-    xdotool key Tab space
-    attendi_finestra 'I MULTIPLI$'
-    attiva() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$finestra" ]; }
-    attendi 10 "the quiz to be active" attiva || fallisci "the quiz window is not the active one"
-else
-    clicca "$inizio" FrmInizioMultpli Command1
-    attendi_finestra 'I MULTIPLI$'
-fi
+# Under mutter by keys, from "Info" (focused by the press) to the next button: the quiz must
+# come to the front with the focus.
+if [ -n "$sotto_mutter" ]; then xdotool key Tab space; else clicca "$inizio" FrmInizioMultpli Command1; fi
+attendi_finestra 'I MULTIPLI$'
+attiva() { [ -z "$sotto_mutter" ] || [ "$(xdotool getactivewindow 2>/dev/null)" = "$finestra" ]; }
+attendi 10 "the quiz to be active" attiva || fallisci "the quiz window is not the active one"
 # "E S C I" ends the program with the quiz still open.
 xdotool windowraise "$inizio"
 clicca "$inizio" FrmInizioMultpli Command9

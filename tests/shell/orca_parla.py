@@ -6,9 +6,8 @@ orca_parla.py ORCA_LOG dopo|prima [LINES_READ]: the program runs with Orca liste
 waits for what Orca sends to speech, and compares it with the texts the window shows (read
 through AT-SPI); each message of the program must then be the line left on the braille display.
 Each message comes once, and no internal control name is ever said or brailled. Orca's words
-for roles differ from one version to the next ("push button", "button", "frame"), and so does
-its punctuation: a line is read by the texts it says, a role being any lowercase words after
-them, its final full stop dropped.
+for roles and its punctuation differ by version: a line is read by the texts it says, a role
+being any lowercase words after them, its final full stop dropped.
 """
 import collections
 import re

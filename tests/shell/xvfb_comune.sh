@@ -67,13 +67,12 @@ avvia_mutter() {
     export DBUS_SESSION_BUS_ADDRESS=$bus XDG_RUNTIME_DIR=$lavoro/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY XAUTHORITY
-    # XWayland's socket folder, which a booted system makes (x11-common's tmpfiles rule); a
-    # fresh /tmp (a container's) lacks it, and mutter 48 will not make it.
+    # XWayland's socket folder, made at boot; a container's fresh /tmp lacks it (mutter 48 needs it).
     [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
     mutter --wayland --headless --virtual-monitor 1024x768 >"$lavoro/mutter.log" 2>&1 &
     da_terminare+=($!)
-    pronta() { grep -q "Using Wayland display name" "$lavoro/mutter.log" && ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* >/dev/null 2>&1; }
-    attendi 30 "mutter" pronta || fallisci "mutter did not start: $(tail -n 5 "$lavoro/mutter.log")"
+    pronta() { grep -q "Using Wayland display name" "$lavoro/mutter.log" && compgen -G "$XDG_RUNTIME_DIR/.mutter-X*"; }
+    attendi 30 "mutter" pronta >/dev/null || fallisci "mutter did not start: $(tail -n 5 "$lavoro/mutter.log")"
     DISPLAY=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$lavoro/mutter.log")
     WAYLAND_DISPLAY=$(sed -n "s/.*Using Wayland display name '\(.*\)'.*/\1/p" "$lavoro/mutter.log")
     XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* | head -1)
@@ -90,10 +89,8 @@ avvia_programma() {  # COMMAND...: runs it in the background, its output kept fo
 # The program's own windows, by their class: a desktop's frames may be windows of the same title
 # (mutter 48 draws them in a program of its own).
 sue() {  # TITLE_REGEX
-    local w
     for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-        xprop -id "$w" WM_CLASS 2>/dev/null | grep -q ', "kestrano"$' && echo "$w"
-    done
+        xprop -id "$w" WM_CLASS 2>/dev/null | grep -q ', "kestrano"$' && echo "$w"; done
 }
 trovata() {  # TITLE_REGEX: sets $finestra to the id of a mapped window with that title
     finestra=$(sue "$1" | head -1)
