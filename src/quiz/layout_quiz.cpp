@@ -87,10 +87,10 @@ constexpr bool ogniControlloUnaVolta(const Tabella& t) {
         if (righeDi(t, nome(static_cast<Enum>(i))) != 1) return false;
     return true;
 }
-static_assert(ogniControlloUnaVolta<Etichetta>(tabella(configurazioneMultipli)) &&
-                  ogniControlloUnaVolta<Pulsante>(tabella(configurazioneMultipli)) &&
-                  ogniControlloUnaVolta<PulsanteRisposta>(tabella(configurazioneMultipli)) &&
-                  righeDi(tabella(configurazioneMultipli), nomeFrame2) == 1,
+// (The rows' names do not depend on the quiz.)
+constexpr Tabella righe = tabella(configurazioneMultipli);
+static_assert(ogniControlloUnaVolta<Etichetta>(righe) && ogniControlloUnaVolta<Pulsante>(righe) &&
+                  ogniControlloUnaVolta<PulsanteRisposta>(righe) && righeDi(righe, nomeFrame2) == 1,
               "one row for each control the engine drives");
 
 }  // namespace
