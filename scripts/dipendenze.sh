@@ -20,8 +20,8 @@ pacchetti_programma=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberati
 # stand in for Arial and Times New Roman where Liberation is missing, a real X server, a way
 # to click in it, a session bus with the AT-SPI stack and its Python client, a fake clock with
 # the time zones, a tracer, readelf, the tools of the packaging check, and the screen reader
-# Orca with its speech (speech-dispatcher, espeak-ng), a window manager to activate windows, and
+# Orca with its speech (speech-dispatcher, espeak-ng) and a braille display driver (brltty), a window manager to activate windows, and
 # GNOME's compositor with XWayland and Qt's Wayland platform, as a GNOME session on Wayland has them.
 pacchetti_test=(qt6-base-private-dev fonts-urw-base35 xvfb xauth xdotool x11-utils dbus at-spi2-core python3-pyatspi
     faketime tzdata strace binutils file desktop-file-utils appstream dpkg-dev lintian
-    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox mutter xwayland qt6-wayland)
+    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng brltty openbox mutter xwayland qt6-wayland)

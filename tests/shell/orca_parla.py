@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 """One drill path by keys, heard through Orca's debug log and checked against the screen.
 
-orca_parla.py ORCA_LOG dopo|prima [LINES_READ]: the program runs with Orca listening, started after it
-("dopo") or before it ("prima"). Each step presses keys (or brings a window to the front),
+orca_parla.py ORCA_LOG BRAILLE_OUTPUT bus_da_orca|dopo|prima [LINES_READ]: the program runs with
+Orca listening, started after it ("bus_da_orca": Orca starts the accessibility bus; "dopo": the
+bus is up) or before it ("prima"). Each step presses keys (or brings a window to the front),
 waits for what Orca sends to speech, and compares it with the texts the window shows (read
-through AT-SPI); each message of the program must then be the line left on the braille display.
+through AT-SPI); each message of the program must then be the line left on the braille display,
+in Orca's log and on the display itself (BRAILLE_OUTPUT: what brltty's TTY driver wrote).
 Each message comes once, and no internal control name is ever said or brailled. Orca's words
 for roles and its punctuation differ by version: a line is read by the texts it says, a role
 being any lowercase words after them, its final full stop dropped.
@@ -20,8 +22,8 @@ import pyatspi
 NOMI_INTERNI = re.compile(r"\b(Frm|Cmd|Command\d|Lbl|lbl|Label\d|Shape\d|Line\d|Image\d|Frame\d|Mnu|mnu)\w*")
 PARLATO = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
 BRAILLE = re.compile(r"BRAILLE LINE:  '(.*)'")
-registro, modo = sys.argv[1], sys.argv[2]
-letti = int(sys.argv[3]) if len(sys.argv) > 3 else 0  # lines of the log already taken
+registro, display, modo, letti = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])  # lines already taken
+CELLE = 80  # the display's width: it shows a longer line's first cells
 sentito = []  # every line said since the program started
 braille = []  # every line brailled
 
@@ -69,12 +71,20 @@ def ascolta(*attesi, secondi=20):
     return trovati
 
 
+def sul_display():
+    """The text of the last line the display has shown: each line comes after the terminal's
+    clear-screen, as text, then (after a return or a cursor move) its dots below it."""
+    with open(display, "rb") as f:
+        return re.split("[\r\x1b]", f.read().decode("utf-8", "replace").rpartition("\x1b[J")[2], maxsplit=1)[0]
+
+
 def in_braille(messaggio, secondi=5):
-    """Waits until the message is the last line on the braille display."""
+    """Waits until the message is the last line Orca brailles, and the display shows it."""
     fino = time.monotonic() + secondi
-    while not (braille and senza_punto(braille[-1]) == messaggio):
+    while not (braille and senza_punto(braille[-1]) == messaggio and
+               sul_display().rstrip() == braille[-1][:CELLE].rstrip()):
         if time.monotonic() > fino:
-            fallisci("the braille display shows %r, not %r" % (braille[-1:], messaggio))
+            fallisci("Orca brailles %r, the display shows %r, not %r" % (braille[-1:], sul_display(), messaggio))
         sentito.extend(nuove_righe())
         time.sleep(0.05)
 
@@ -115,14 +125,20 @@ def davanti(titolo):  # brings a window to the front, as the pupil does with Alt
 # Each step: what xdotool is told (keys, or a window to bring to the front), what Orca then says
 # (in order), and the window whose labels must show every text taken from it.
 PASSI = {
-    # Orca started after the program hears it: Tab among the start window's buttons.
+    # Orca started after the program, starting the accessibility bus: Tab is heard, "E S C I" ends.
+    "bus_da_orca": [
+        (["key", "Tab"], [BOTTONE % r"IL METRO E I SUOI  SOTTOMULTIPLI"], INIZIO),
+        (["key", "Tab"], [BOTTONE % "Esci"], INIZIO),
+        (["key", "space"], [], None),
+    ],
+    # Orca started after the program, the bus already up: Tab among the start window's buttons.
     "dopo": [
         (["key", "Tab"], [BOTTONE % r"IL METRO E I SUOI  SOTTOMULTIPLI"], INIZIO),
         (["key", "shift+Tab"], [BOTTONE % r"IL METRO E I SUOI MULTIPLI"], INIZIO),
         # Opening the quiz: its title, the focus on "F i n e" (heard as "Fine"), then the question
-        # with its number and the instruction.
+        # with its number and the instruction; the clock's draw has "l'hm", heard as its button.
         (["key", "space"], [QUIZ_DETTO, BOTTONE % "Fine",
-                            *annuncio(r"Domanda (1)\. (.+ \?) (Clicca sul pulsante esatto)")],
+                            *annuncio(r"Domanda (1)\. (.*l'accaemme.* \?) (Clicca sul pulsante esatto)")],
          QUIZ),
         # Tab says the button alone; Space chooses it: the answer and the new instruction.
         (["key", "Tab"], [BOTTONE % "10"], QUIZ),

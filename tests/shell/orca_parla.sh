@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# What a blind pupil hears: the real program under Xvfb with a window manager, a private session
-# bus, speech-dispatcher (espeak-ng, to a null audio sink) and the screen reader Orca with its
-# settings as installed and its debug log. Orca is started after the program, as a teacher turns
-# it on for a pupil, with the accessibility bus already up as on a desktop; one drill path is taken by keys
-# alone, and each line Orca sends to speech and braille is compared with the text the window
-# shows at that step (orca_parla.py). Then the program starts again, with Orca listening from
-# the first moment.
+# What a blind pupil hears and reads: the real program under Xvfb with a window manager, a
+# private session bus, speech-dispatcher (espeak-ng, to a null audio sink), a braille display
+# with no device (brltty's TTY driver on a pseudo-terminal, whose other end is read), and the
+# screen reader Orca with its settings as installed and its debug log. Orca is started three
+# times, as a teacher turns it on for a pupil: after the program, starting the accessibility
+# bus itself; after the program, with the bus already up as on a desktop (one drill path by
+# keys alone); and before the program. Each line Orca sends to speech and braille is compared
+# with the text the window shows at that step (orca_parla.py). The program's clock stands
+# still at a time whose draw is a question with "l'hm".
 # Usage: orca_parla.sh PATH_TO_KESTRANO
 set -euo pipefail
 programma=$1
@@ -40,28 +42,68 @@ openbox >"$lavoro/openbox.log" 2>&1 &
 da_terminare+=($!)
 gestito() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 attendi 10 "the window manager" gestito || fallisci "openbox did not start"
-avvia_programma "$programma"
-attendi_finestra "^Gli obiettivi dell'addizione$"
+# The braille display: brltty's TTY driver writes each line it shows, as text then as dots, to a
+# pseudo-terminal; what comes out at the other end is kept (display.out).
+/usr/bin/python3 - "$lavoro/display.out" >"$lavoro/pty" <<'FINE' &
+import os, sys
+capo, coda = os.openpty()
+print(os.ttyname(coda), flush=True)
+with open(sys.argv[1], "ab", buffering=0) as uscita:
+    while dati := os.read(capo, 4096):
+        uscita.write(dati)
+FINE
+da_terminare+=($!)
+attendi 10 "the pseudo-terminal" test -s "$lavoro/pty" || fallisci "no pseudo-terminal"
+export BRLAPI_HOST=:$((100 + $$ % 800))
+rm -f "/var/lib/BrlAPI/${BRLAPI_HOST#:}"  # left by a run that was killed
+brltty -n -q -e -f /dev/null -b tt -d "serial:$(sed 's,^/dev/,,' "$lavoro/pty")" -B lines=1,columns=80,charset=UTF-8 \
+    -s no -x no -A "auth=none,host=$BRLAPI_HOST" -W "$lavoro" -U "$lavoro" >"$lavoro/brltty.log" 2>&1 &
+da_terminare+=($!)
+attendi 10 "brltty" test -S "/var/lib/BrlAPI/${BRLAPI_HOST#:}" || fallisci "brltty did not start: $(cat "$lavoro/brltty.log")"
+# The program, its clock standing still (its timers run on the steady clock, left true).
+kestrano() {
+    avvia_programma env TZ=UTC FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f '2026-12-09 10:00:02' "$programma"
+    attendi_finestra "^Gli obiettivi dell'addizione$"
+}
+bus_accessibile() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+        string:org.a11y.Bus | grep -q true
+}
 # Orca as installed, its debug log written line by line (Orca buffers it, and an idle Orca
-# would keep its last lines back).
-/usr/bin/python3 - "$lavoro/orca.log" >"$lavoro/orca.out" 2>&1 <<'FINE' &
+# would keep its last lines back); it listens once it has said the focused button.
+orca() {  # LOG
+    /usr/bin/python3 - "$1" >>"$lavoro/orca.out" 2>&1 <<'FINE' &
 import builtins, runpy, sys
 registro, apri = sys.argv[1], builtins.open
 builtins.open = lambda f, modo="r", *a, **k: apri(f, modo, 1) if f == registro else apri(f, modo, *a, **k)
 sys.argv = ["/usr/bin/orca", "--debug-file", registro]
 runpy.run_path("/usr/bin/orca", run_name="__main__")
 FINE
-da_terminare+=($!)
-# Orca listens once it has said the focused button of the active window.
-parlato() { grep -q "SPEECH OUTPUT: 'IL METRO E I SUOI MULTIPLI" "$lavoro/orca.log" 2>/dev/null; }
-attendi 30 "Orca to speak" parlato || { tail -n 20 "$lavoro/orca.out"; fallisci "Orca did not start speaking"; }
-stato=0
-/usr/bin/python3 "$qui/orca_parla.py" "$lavoro/orca.log" dopo || stato=$?
-if [ "$stato" -eq 0 ]; then
-    attendi_fine_programma '"E S C I"'
-    letto=$(wc -l <"$lavoro/orca.log")
-    avvia_programma "$programma"
-    /usr/bin/python3 "$qui/orca_parla.py" "$lavoro/orca.log" prima "$letto" || stato=$?
-fi
-[ "$stato" -eq 0 ] || { grep -E "SPEECH OUTPUT|BRAILLE LINE" "$lavoro/orca.log" | tail -n 40; fallisci "Orca did not say what the windows show"; }
+    orca_pid=$!
+    da_terminare+=($orca_pid)
+    parlato() { grep -q "SPEECH OUTPUT: 'IL METRO E I SUOI MULTIPLI" "$1" 2>/dev/null; }
+    attendi 30 "Orca to speak" parlato "$1" || { tail -n 20 "$lavoro/orca.out"; fallisci "Orca did not start speaking"; }
+}
+ascolta() {  # LOG MODE [LINES_ALREADY_READ]
+    /usr/bin/python3 "$qui/orca_parla.py" "$1" "$lavoro/display.out" "$2" "${3:-0}" && return
+    grep -E "SPEECH OUTPUT|BRAILLE LINE" "$1" | tail -n 40
+    fallisci "Orca did not say what the windows show ($2)"
+}
+# 1. The program, then Orca, which starts the accessibility bus.
+kestrano
+bus_accessibile && fallisci "an accessibility bus is up before the screen reader"
+orca "$lavoro/orca1.log"
+ascolta "$lavoro/orca1.log" bus_da_orca
+attendi_fine_programma '"E S C I"'
+kill "$orca_pid" && wait "$orca_pid" 2>/dev/null || true
+# 2. The accessibility bus is up (as on a desktop): the program, then Orca; one drill path.
+bus_accessibile || fallisci "the accessibility bus went with Orca"
+kestrano
+orca "$lavoro/orca2.log"
+ascolta "$lavoro/orca2.log" dopo
+attendi_fine_programma '"E S C I"'
+# 3. Orca listening, then the program.
+letto=$(wc -l <"$lavoro/orca2.log")
+kestrano
+ascolta "$lavoro/orca2.log" prima "$letto"
 echo "1 passed, 0 failed"
