@@ -55,11 +55,11 @@ FINE
 da_terminare+=($!)
 attendi 10 "the pseudo-terminal" test -s "$lavoro/pty" || fallisci "no pseudo-terminal"
 export BRLAPI_HOST=:$((100 + $$ % 800))
-rm -f "/var/lib/BrlAPI/${BRLAPI_HOST#:}"  # left by a run that was killed
 brltty -n -q -e -f /dev/null -b tt -d "serial:$(sed 's,^/dev/,,' "$lavoro/pty")" -B lines=1,columns=80,charset=UTF-8 \
     -s no -x no -A "auth=none,host=$BRLAPI_HOST" -W "$lavoro" -U "$lavoro" >"$lavoro/brltty.log" 2>&1 &
 da_terminare+=($!)
-attendi 10 "brltty" test -S "/var/lib/BrlAPI/${BRLAPI_HOST#:}" || fallisci "brltty did not start: $(cat "$lavoro/brltty.log")"
+braille_pronto() { /usr/bin/python3 -c 'import brlapi; brlapi.Connection().closeConnection()' 2>/dev/null; }
+attendi 10 "brltty" braille_pronto || fallisci "brltty did not start: $(cat "$lavoro/brltty.log")"
 # The program, its clock standing still (its timers run on the steady clock, left true).
 kestrano() {
     avvia_programma env TZ=UTC FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f '2026-12-09 10:00:02' "$programma"
