@@ -13,15 +13,29 @@ set -euo pipefail
 programma=$1
 qui=$(dirname "$0")
 source "$qui/xvfb_comune.sh"
-# Orca spawns speech-dispatcher, which outlives it; both are this check's own, found by its
-# folder, and are waited for: Orca refuses to start while another Orca of this user runs (and
-# its replace option would end every one of them, so it is never used).
+# Orca spawns speech-dispatcher, which outlives it; both are this check's own and are waited for:
+# Orca refuses to start while another Orca of this user runs (and its replace option would end
+# every one of them, so it is never used). Orca renames its process, so it is known by its pid.
+orche=()
+finita() { ! ps -o stat= -p "$1" 2>/dev/null | grep -qv Z; }  # gone, or a zombie not yet collected
+entro() {  # SECONDS COMMAND...: polls it, whether the program runs or not
+    local fino=$((SECONDS + $1))
+    shift
+    until "$@"; do [ "$SECONDS" -ge "$fino" ] && return 1; sleep 0.05; done
+}
+ferma_orca() {  # PID
+    kill "$1" 2>/dev/null || true
+    entro 10 finita "$1" || kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
 finisci() {
+    local o
+    for o in "${orche[@]}"; do ferma_orca "$o"; done
     pkill -f -- "$lavoro" 2>/dev/null || true
-    attendi 10 "Orca to end" nessuna_orca_nostra || true
+    entro 10 nessuno_nostro || true
     pulisci
 }
-nessuna_orca_nostra() { ! pgrep -f -- "$lavoro" >/dev/null; }
+nessuno_nostro() { ! pgrep -f -- "$lavoro" >/dev/null; }
 trap finisci EXIT
 if pgrep -u "$(id -u)" -x orca >/dev/null; then
     echo "SKIP: Orca already runs for this user; this check starts its own"
@@ -79,8 +93,7 @@ builtins.open = lambda f, modo="r", *a, **k: apri(f, modo, 1) if f == registro e
 sys.argv = ["/usr/bin/orca", "--debug-file", registro]
 runpy.run_path("/usr/bin/orca", run_name="__main__")
 FINE
-    orca_pid=$!
-    da_terminare+=($orca_pid)
+    orche+=($!)
     parlato() { grep -q "SPEECH OUTPUT: 'IL METRO E I SUOI MULTIPLI" "$1" 2>/dev/null; }
     attendi 30 "Orca to speak" parlato "$1" || { tail -n 20 "$lavoro/orca.out"; fallisci "Orca did not start speaking"; }
 }
@@ -95,7 +108,7 @@ bus_accessibile && fallisci "an accessibility bus is up before the screen reader
 orca "$lavoro/orca1.log"
 ascolta "$lavoro/orca1.log" bus_da_orca
 attendi_fine_programma '"E S C I"'
-kill "$orca_pid" && wait "$orca_pid" 2>/dev/null || true
+ferma_orca "${orche[0]}"
 # 2. The accessibility bus is up (as on a desktop): the program, then Orca; one drill path.
 bus_accessibile || fallisci "the accessibility bus went with Orca"
 kestrano
