@@ -17,13 +17,15 @@ import subprocess
 import sys
 import time
 
+import brlapi
 import pyatspi
 
 NOMI_INTERNI = re.compile(r"\b(Frm|Cmd|Command\d|Lbl|lbl|Label\d|Shape\d|Line\d|Image\d|Frame\d|Mnu|mnu)\w*")
 PARLATO = re.compile(r"SPEECH OUTPUT: '(.*)'\s*\{")
 BRAILLE = re.compile(r"BRAILLE LINE:  '(.*)'")
-registro, display, modo, letti = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])  # lines already taken
-CELLE = 80  # the display's width: it shows a longer line's first cells
+registro, display, modo = sys.argv[1], sys.argv[2], sys.argv[3]
+letti = int(sys.argv[4]) if len(sys.argv) > 4 else 0  # lines of the log already taken
+CELLE = brlapi.Connection().displaySize[0]  # the display's width: it shows a longer line's first cells
 sentito = []  # every line said since the program started
 braille = []  # every line brailled
 

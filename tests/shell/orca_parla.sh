@@ -98,7 +98,7 @@ FINE
     attendi 30 "Orca to speak" parlato "$1" || { tail -n 20 "$lavoro/orca.out"; fallisci "Orca did not start speaking"; }
 }
 ascolta() {  # LOG MODE [LINES_ALREADY_READ]
-    /usr/bin/python3 "$qui/orca_parla.py" "$1" "$lavoro/display.out" "$2" "${3:-0}" && return
+    /usr/bin/python3 "$qui/orca_parla.py" "$1" "$lavoro/display.out" "$2" ${3:+"$3"} && return
     grep -E "SPEECH OUTPUT|BRAILLE LINE" "$1" | tail -n 40
     fallisci "Orca did not say what the windows show ($2)"
 }
