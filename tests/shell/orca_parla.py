@@ -80,13 +80,26 @@ def sul_display():
         return re.split("[\r\x1b]", f.read().decode("utf-8", "replace").rpartition("\x1b[J")[2], maxsplit=1)[0]
 
 
-def in_braille(messaggio, secondi=5):
-    """Waits until the message is the last line Orca brailles, and the display shows it."""
+def in_braille(messaggio):
+    """The message is the last line Orca brailles, and the display shows it."""
+    return braille and senza_punto(braille[-1]) == messaggio and sul_display().rstrip() == braille[-1][:CELLE].rstrip()
+
+
+def attendi_in_braille(messaggio, secondi=5):
     fino = time.monotonic() + secondi
-    while not (braille and senza_punto(braille[-1]) == messaggio and
-               sul_display().rstrip() == braille[-1][:CELLE].rstrip()):
+    while not in_braille(messaggio):
         if time.monotonic() > fino:
             fallisci("Orca brailles %r, the display shows %r, not %r" % (braille[-1:], sul_display(), messaggio))
+        sentito.extend(nuove_righe())
+        time.sleep(0.05)
+
+
+def resta_in_braille(messaggio, secondi=6):
+    """With the teacher's braille settings, the message stays longer than Orca's default flash (5 s)."""
+    fino = time.monotonic() + secondi
+    while time.monotonic() < fino:
+        if not in_braille(messaggio):
+            fallisci("after %.1f s the display shows %r, not %r" % (secondi - fino + time.monotonic(), sul_display(), messaggio))
         sentito.extend(nuove_righe())
         time.sleep(0.05)
 
@@ -124,6 +137,7 @@ def davanti(titolo):  # brings a window to the front, as the pupil does with Alt
     return ["search", "--name", titolo, "windowactivate", "--sync"]
 
 
+RESTA = []  # a step with no key, watching the last message stay on the braille display
 # Each step: what xdotool is told (keys, or a window to bring to the front), what Orca then says
 # (in order), and the window whose labels must show every text taken from it.
 PASSI = {
@@ -150,6 +164,8 @@ PASSI = {
         (["key", "space"], [BOTTONE % "Visualizza nuova domanda",
                             *annuncio(r"(Esatto|Errato)\. Tempo parziale (\d+)\. Tempo totale (\d+)\. "
                                       r"(Clicca sul pulsante Visualizza nuova domanda)")], QUIZ),
+        # No key: the outcome stays on the braille display.
+        (RESTA, [], QUIZ),
         # The next question, its instruction already said in this drill.
         (["key", "space"], annuncio(DOMANDA), QUIZ),
         # Again on demand: Orca+Enter on the keypad says the title, twice the status bar. The
@@ -179,6 +195,9 @@ while not any(a is not None and a.name == "kestrano" for a in pyatspi.Registry.g
     time.sleep(0.05)
 messaggi = collections.Counter()
 for comando, passo, titolo in PASSI[modo]:
+    if comando is RESTA:
+        resta_in_braille(ultimo)
+        continue
     if comando:
         subprocess.check_call(["xdotool"] + comando)
     attesi = [a for a in passo if a is not MESSAGGIO]
@@ -189,7 +208,8 @@ for comando, passo, titolo in PASSI[modo]:
                 fallisci("%r is said but not shown; the window shows %s" % (testo, etichette(titolo)))
     if MESSAGGIO in passo:
         messaggi[trovati[-1].group(0)] += 1
-        in_braille(trovati[-1].group(0))
+        ultimo = trovati[-1].group(0)
+        attendi_in_braille(ultimo)
 # Each message once a step.
 detti = collections.Counter(r for r in sentito if r in messaggi)
 if detti != messaggi:

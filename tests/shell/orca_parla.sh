@@ -109,6 +109,17 @@ orca "$lavoro/orca1.log"
 ascolta "$lavoro/orca1.log" bus_da_orca
 attendi_fine_programma '"E S C I"'
 ferma_orca "${orche[0]}"
+# From here on, the braille settings the README gives the teacher, in the settings file Orca
+# wrote: a message stays until the next (Orca 43 keeps a notification for its duration, Orca 48
+# obeys "Messages are persistent").
+/usr/bin/python3 - "$XDG_DATA_HOME/orca/user-settings.conf" <<'FINE' || fallisci "Orca's settings could not be set"
+import json, sys
+with open(sys.argv[1]) as f:
+    impostazioni = json.load(f)
+impostazioni["general"].update(brailleFlashTime=9999000, flashIsPersistent=True)
+with open(sys.argv[1], "w") as f:
+    json.dump(impostazioni, f, indent=4)
+FINE
 # 2. The accessibility bus is up (as on a desktop): the program, then Orca; one drill path.
 bus_accessibile || fallisci "the accessibility bus went with Orca"
 kestrano
