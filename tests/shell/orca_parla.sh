@@ -18,12 +18,7 @@ source "$qui/xvfb_comune.sh"
 # every one of them, so it is never used). Orca renames its process, so it is known by its pid.
 orche=()
 finita() { ! ps -o stat= -p "$1" 2>/dev/null | grep -qv Z; }  # gone, or a zombie not yet collected
-entro() {  # SECONDS COMMAND...: polls it, whether the program runs or not
-    local fino=$((SECONDS + $1))
-    shift
-    until "$@"; do [ "$SECONDS" -ge "$fino" ] && return 1; sleep 0.05; done
-}
-ferma_orca() {  # PID
+ferma_orca() {  # PID (whether the program still runs or not)
     kill "$1" 2>/dev/null || true
     entro 10 finita "$1" || kill -KILL "$1" 2>/dev/null || true
     wait "$1" 2>/dev/null || true

@@ -37,16 +37,28 @@ fallisci() {  # MESSAGE
     exit 1
 }
 
-# Polls COMMAND every 50 ms for at most SECONDS; fails at once if the program has died.
-attendi() {  # SECONDS WHAT COMMAND...
-    local fino=$((SECONDS + $1)) cosa=$2
-    shift 2
-    while ! "$@"; do
-        aggiorna_stato
-        [ -n "$kestrano_stato" ] && fallisci "the program ended while waiting for $cosa"
+# Polls COMMAND every 50 ms for at most SECONDS.
+entro() {  # SECONDS COMMAND...
+    local fino=$((SECONDS + $1))
+    shift
+    until "$@"; do
         [ "$SECONDS" -ge "$fino" ] && return 1
         sleep 0.05
     done
+}
+# The same, failing at once if the program has died.
+attendi() {  # SECONDS WHAT COMMAND...
+    local secondi=$1
+    shift
+    entro "$secondi" vero_se_vivo "$@"
+}
+vero_se_vivo() {  # WHAT COMMAND...: COMMAND's answer, once the program is known to run
+    local cosa=$1
+    shift
+    "$@" && return
+    aggiorna_stato
+    [ -z "$kestrano_stato" ] || fallisci "the program ended while waiting for $cosa"
+    return 1
 }
 
 avvia_xvfb() {
