@@ -165,6 +165,9 @@ private slots:
         clicca(w, "CmdRicomincia");
         QCOMPARE(situazioneDi(w), Situazione::InAttesa);
         QCOMPARE(testoDi(w, "LblOperazione"), QStringLiteral("1"));
+        // A new drill: the question heard with its number, and its instruction again.
+        QCOMPARE(w->findChild<ui::Annunciatore*>()->messaggio(),
+                 QStringLiteral("Domanda 1. %1 Clicca sul pulsante esatto.").arg(parlato(testoDi(w, "LblNumero2"))));
         QCOMPARE(testoDi(w, "lblRisultato"), QString());
         // A wrong answer, by a button whose caption is not the key.
         const QString chiave = chiaveMostrata(w, bancaDi(f));

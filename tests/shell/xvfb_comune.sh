@@ -118,15 +118,10 @@ attendi_sparita() {  # TITLE_REGEX
 
 # Waits for the program to end and fails unless its status is 0.
 attendi_fine_programma() {  # WHAT_SHOULD_HAVE_ENDED_IT
-    local fino=$((SECONDS + 10))
-    aggiorna_stato
-    while [ -z "$kestrano_stato" ]; do
-        [ "$SECONDS" -ge "$fino" ] && fallisci "$1 did not end the program"
-        sleep 0.05
-        aggiorna_stato
-    done
+    entro 10 finito || fallisci "$1 did not end the program"
     [ "$kestrano_stato" -eq 0 ] || fallisci "the program did not end cleanly"
 }
+finito() { aggiorna_stato; [ -n "$kestrano_stato" ]; }
 
 avvia_bus_di_sessione() {  # a private D-Bus session bus, as a desktop session has: sets $bus
     dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$lavoro/bus" 4>"$lavoro/bus.pid" \
