@@ -238,6 +238,7 @@ private slots:
     }
 
     void tastiera() {
+        Ascolto ascolto;
         Programma p;
         QWidget* w = p.apri(Finestra::Sottomultipli);
         QVERIFY(w);
@@ -246,10 +247,20 @@ private slots:
         giusto->setFocus();
         QTest::keyClick(giusto, Qt::Key_Space);
         QCOMPARE(testoDi(w, "lblRisultato"), chiave);
+        // Back to the window (Alt+Tab), the question is heard, then the answer chosen or the outcome.
+        const auto tornato = [w] {
+            QEvent attivata(QEvent::WindowActivate);
+            QApplication::sendEvent(w, &attivata);
+            QCoreApplication::processEvents();
+            return w->findChild<ui::Annunciatore*>()->messaggio();
+        };
+        const QString domanda = QStringLiteral("Domanda 1. ") + parlato(testoDi(w, "LblNumero2"));
+        QCOMPARE(tornato(), domanda + QLatin1Char(' ') + chiave + QLatin1Char('.'));
         auto* verifica = pulsanteDi(w, "CmdVerifica");
         verifica->setFocus();
         QTest::keyClick(verifica, Qt::Key_Return);
         QCOMPARE(situazioneDi(w), Situazione::Verificata);
+        QVERIFY2(tornato().startsWith(domanda + QStringLiteral(" Esatto. Tempo parziale ")), qPrintable(tornato()));
         // The focus has moved on from the hidden "Verifica" to "Visualizza nuova domanda".
         QCOMPARE(QApplication::focusWidget(), pulsanteDi(w, "CmdOperazione"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
