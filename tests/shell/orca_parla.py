@@ -166,6 +166,11 @@ PASSI = {
                                       r"(Clicca sul pulsante Visualizza nuova domanda)")], QUIZ),
         # No key: the outcome stays on the braille display.
         (RESTA, [], QUIZ),
+        # Away and back: the start window says nothing of its own, the quiz what it shows, the
+        # question and its outcome.
+        (davanti(INIZIO), [INIZIO_DETTO, BOTTONE % r"IL METRO E I SUOI MULTIPLI"], INIZIO),
+        (davanti(QUIZ), [QUIZ_DETTO, BOTTONE % "Visualizza nuova domanda",
+                         *annuncio(DOMANDA + r" (Esatto|Errato)\. Tempo parziale (\d+)\. Tempo totale (\d+)")], QUIZ),
         # The next question, its instruction already said in this drill.
         (["key", "space"], annuncio(DOMANDA), QUIZ),
         # Again on demand: Orca+Enter on the keypad says the title, twice the status bar. The
@@ -173,9 +178,6 @@ PASSI = {
         # the first, answers after 100 ms is also given to the program by Qt 6.4.
         (["key", "--delay", "250", "Insert+KP_Enter", "Insert+KP_Enter"], [r".*I MULTIPLI", DOMANDA + RUOLO],
          QUIZ),
-        # Away and back: the start window says nothing of its own, the quiz its question again.
-        (davanti(INIZIO), [INIZIO_DETTO, BOTTONE % r"IL METRO E I SUOI MULTIPLI"], INIZIO),
-        (davanti(QUIZ), [QUIZ_DETTO, r".*" + RUOLO, *annuncio(DOMANDA)], QUIZ),
         # "E S C I", heard as "Esci", ends the program.
         (davanti(INIZIO), [INIZIO_DETTO, BOTTONE % r"IL METRO E I SUOI MULTIPLI"], INIZIO),
         (["key", "Tab", "Tab"], [BOTTONE % "Esci"], INIZIO),
