@@ -260,7 +260,8 @@ private slots:
         verifica->setFocus();
         QTest::keyClick(verifica, Qt::Key_Return);
         QCOMPARE(situazioneDi(w), Situazione::Verificata);
-        QVERIFY2(tornato().startsWith(domanda + QStringLiteral(" Esatto. Tempo parziale ")), qPrintable(tornato()));
+        const QString riepilogo = tornato();
+        QVERIFY2(riepilogo.startsWith(domanda + QStringLiteral(" Esatto. Tempo parziale ")), qPrintable(riepilogo));
         // The focus has moved on from the hidden "Verifica" to "Visualizza nuova domanda".
         QCOMPARE(QApplication::focusWidget(), pulsanteDi(w, "CmdOperazione"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
