@@ -1,10 +1,12 @@
-// Faces and their substitutes on a Linux desktop.
+// Faces and their substitutes: the named face where it is installed, else the closest one there.
 #include "ui/caratteri.h"
 
 #include <QFontDatabase>
 #include <QHash>
 #include <QStringList>
 #include <cmath>
+
+#include "ui/caratteri_piattaforma.h"
 
 namespace kestrano::ui {
 
@@ -20,15 +22,7 @@ const QStringList facceTimes{QStringLiteral("Times New Roman"), QStringLiteral("
 QStringList facceConSostituti(std::string_view famiglia) {
     if (famiglia == "Arial") return facceArial;
     if (famiglia == "Times New Roman") return facceTimes;
-    // MS Sans Serif is a wide bitmap sans made for the screen, whose blank is about a third of
-    // its height (4 pixels in 8.25 pt bold); the frame's header counts on that blank, placing
-    // its words over their columns by runs of blanks. DejaVu Sans is wide and made for the
-    // screen too, with the same blank, so the header keeps its columns; an Arial-metric face,
-    // a pixel narrower in each blank, would shift every word onto a line.
-    if (famiglia == "MS Sans Serif")
-        return QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                           QStringLiteral("DejaVu Sans")} +
-               facceArial;
+    if (famiglia == "MS Sans Serif") return facceSansSerif + facceArial;
     return {QString::fromUtf8(famiglia.data(), static_cast<qsizetype>(famiglia.size()))};
 }
 

@@ -373,6 +373,9 @@ private slots:
     // Each unit a question writes as a symbol sounds, in the question's spoken form, as its
     // answer button sounds; no fraction is read as digits and a bar.
     void pronunciaDelleDomande_data() {
+#ifdef Q_OS_WIN
+        QSKIP("the Italian voice is espeak-ng's, a Linux program: heard in the Linux build");
+#endif
         QTest::addColumn<QString>("testo");
         for (const BancaDomande* b : {&bancaMultipli, &bancaSottomultipli})
             for (const Domanda& d : *b)

@@ -1,0 +1,12 @@
+// What start-up asks of the platform it runs on; one file for each platform (avvio_linux.cpp,
+// avvio_windows.cpp), chosen by the build.
+#pragma once
+
+#include "shell/avvio.h"
+
+namespace kestrano {
+
+// Once the application object exists: what preparaPiattaforma held back is let go.
+void piattaformaPronta();
+
+}  // namespace kestrano
