@@ -312,6 +312,9 @@ private slots:
     // The frame's header places its words over their columns by runs of blanks: with the
     // label's own font, each word lies between two of the frame's lines.
     void intestazioneNelleColonne() {
+#ifdef Q_OS_WIN
+        QSKIP("offscreen on Windows, text is laid out by FreeType unhinted, unlike the Windows platform");
+#endif
         Programma p;
         for (Finestra f : {Finestra::Multipli, Finestra::Sottomultipli}) {
             p.registro.mostra(f);
@@ -353,6 +356,9 @@ private slots:
     // cannot hold on one line wraps onto the next, if the label has one), no button's caption
     // wraps; so too every question, outcome and instruction the quiz windows show.
     void testiNonTagliati() {
+#ifdef Q_OS_WIN
+        QSKIP("offscreen on Windows, text is laid out by FreeType unhinted, unlike the Windows platform");
+#endif
         Programma p;
         for (Finestra f : {Finestra::Multipli, Finestra::Sottomultipli, Finestra::WWW}) p.registro.carica(f);
         auto entra = [](const QWidget* c, const QString& testo) {

@@ -61,10 +61,10 @@ vero_se_vivo() {  # WHAT COMMAND...: COMMAND's answer, once the program is known
     return 1
 }
 
-avvia_xvfb() {
+avvia_xvfb() {  # [SCREEN_SIZE, 1024x768 by default]
     # -noreset: otherwise the server resets whenever its last client disconnects, and drops a
     # program that is connecting at that moment ("could not connect to display").
-    Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$lavoro/display" 2>"$lavoro/xvfb.log" &
+    Xvfb -displayfd 3 -noreset -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$lavoro/display" 2>"$lavoro/xvfb.log" &
     xvfb_pid=$!
     attendi 10 "Xvfb" test -s "$lavoro/display" || fallisci "Xvfb did not start"
     export DISPLAY=":$(cat "$lavoro/display")"
@@ -99,10 +99,11 @@ avvia_programma() {  # COMMAND...: runs it in the background, its output kept fo
 }
 
 # The program's own windows, by their class: a desktop's frames may be windows of the same title
-# (mutter 48 draws them in a program of its own).
+# (mutter 48 draws them in a program of its own). Under Wine the class is the executable's name.
+classe_programma=kestrano
 sue() {  # TITLE_REGEX
     for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-        xprop -id "$w" WM_CLASS 2>/dev/null | grep -q ', "kestrano"$' && echo "$w"; done
+        xprop -id "$w" WM_CLASS 2>/dev/null | grep -q ", \"$classe_programma\"\$" && echo "$w"; done
 }
 trovata() {  # TITLE_REGEX: sets $finestra to the id of a mapped window with that title
     finestra=$(sue "$1" | head -1)
@@ -131,17 +132,20 @@ avvia_bus_di_sessione() {  # a private D-Bus session bus, as a desktop session h
 }
 
 # Control positions, from the layout tables through the windows the program builds.
-leggi_posizioni() {  # PATH_TO_POSIZIONI_TOOL
+leggi_posizioni() {  # POSIZIONI_TOOL (a path or a command)
     "$1" >"$lavoro/posizioni" 2>/dev/null || fallisci "could not read the control positions"
 }
+scala=1  # device pixels to a layout pixel (2 at a 200 % display scale)
 punto() {  # WINDOW_ID FORM CONTROL: sets $px $py, the control's centre on the screen
-    local area controllo X Y WIDTH HEIGHT SCREEN
+    local area controllo X Y WIDTH HEIGHT SCREEN bordo
     area=$(grep "^$2 _area " "$lavoro/posizioni") || fallisci "no window $2 in the layout"
     controllo=$(grep "^$2 $3 " "$lavoro/posizioni") || fallisci "no control $3 in $2"
     eval "$(xdotool getwindowgeometry --shell "$1")" || fallisci "window $1 ($2) is gone"
     set -- $area $controllo
-    # The client area lies at the bottom of the window, below the menu bar.
-    px=$((X + $7)) py=$((Y + HEIGHT - $4 + $8))
+    # The client area lies at the bottom of the window, below the menu bar, inside the frame
+    # where the window draws its own (Wine with no window manager).
+    bordo=$(((WIDTH - scala * $3) / 2))
+    px=$((X + bordo + scala * $7)) py=$((Y + HEIGHT - bordo - scala * ($4 - $8)))
 }
 clicca() {  # WINDOW_ID FORM CONTROL [xdotool mouse command, "click 1" by default]
     local id=$1 forma=$2 controllo=$3
