@@ -11,18 +11,22 @@ set -euo pipefail
 source "$(dirname "$0")/xvfb_comune.sh"
 costruzione=$(realpath "$1") msi=$(realpath "$3") uscita=$(realpath "$4")
 export WINEPREFIX=$lavoro/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPATH="Z:${2//\//\\}"
-trap 'wineserver -k 2>/dev/null || true; pulisci' EXIT
+prove=$lavoro/wine-prove  # the tests' prefix
+trap '{ wineserver -k; WINEPREFIX=$prove wineserver -k; } 2>/dev/null || true; pulisci' EXIT
 avvia_xvfb 2048x1536  # room for the start window at 200 %
 wineboot -i >"$lavoro/wineboot.log" 2>&1 || fallisci "no Wine prefix: $(tail -n 5 "$lavoro/wineboot.log")"
 wineserver -w
+# The tests and the position tool run in a copy of the fresh prefix: what they write is never
+# taken for the program's.
+cp -a "$WINEPREFIX" "$prove"
 
 # Wine hands a Windows program no QT_ variable of this environment, but WINEQT_ ones by that name.
 # Offscreen on Windows, Qt reads faces from one folder: the Linux build's own.
 mkdir "$lavoro/caratteri"
 ln -s /usr/share/fonts/truetype/{liberation2,dejavu}/*.ttf "$lavoro/caratteri/"
-WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR="Z:${lavoro//\//\\}\\caratteri" WINEQT_FORCE_STDERR_LOGGING=1 \
+WINEPREFIX=$prove WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR="Z:${lavoro//\//\\}\\caratteri" WINEQT_FORCE_STDERR_LOGGING=1 \
     ctest --test-dir "$costruzione" -j "$(nproc)" --output-on-failure || fallisci "the tests failed under Wine"
-posizioni() { wine "$costruzione/tests/posizioni.exe" | tr -d '\r'; }  # Windows ends its lines with CR LF
+posizioni() { WINEPREFIX=$prove wine "$costruzione/tests/posizioni.exe" | tr -d '\r'; }  # Windows ends its lines with CR LF
 leggi_posizioni posizioni
 
 wine msiexec /i "$msi" /qn || fallisci "the MSI did not install"
@@ -31,6 +35,22 @@ cartella="$WINEPREFIX/drive_c/Program Files/kestrano"
 [ -n "$(find "$WINEPREFIX/drive_c" -name kestrano.lnk)" ] || fallisci "the MSI made no shortcut"
 disinstalla='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 wine reg query "$disinstalla" /s | grep -q 'DisplayName.*kestrano' || fallisci "kestrano is not in Add/Remove Programs"
+# A GUI program (no console), version 1.0.0.0 and "1.00" named "kestrano", its first icon 32 x 32
+# in 16 colours.
+/usr/bin/python3 - "$cartella/kestrano.exe" <<'FINE' || fallisci "kestrano.exe lacks its subsystem, version record or icon"
+import struct, sys, pefile
+pe = pefile.PE(sys.argv[1])
+assert pe.OPTIONAL_HEADER.Subsystem == pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_GUI"]
+v = pe.VS_FIXEDFILEINFO[0]
+assert (v.FileVersionMS, v.FileVersionLS, v.ProductVersionMS, v.ProductVersionLS) == (1 << 16, 0, 1 << 16, 0), v
+t = {k.decode(): x.decode() for f in pe.FileInfo[0] if f.Key == b"StringFileInfo" for s in f.StringTable
+     for k, x in s.entries.items()}
+assert (t["FileVersion"], t["ProductVersion"], t["InternalName"], t["ProductName"]) == ("1.00", "1.00", "kestrano", "kestrano"), t
+gruppo = next(e for e in pe.DIRECTORY_ENTRY_RESOURCE.entries if e.id == pefile.RESOURCE_TYPE["RT_GROUP_ICON"])
+dati = gruppo.directory.entries[0].directory.entries[0].data.struct
+larghezza, altezza, colori = struct.unpack_from("<BBB", pe.get_data(dati.OffsetToData, dati.Size), 6)
+assert (larghezza, altezza, colori) == (32, 32, 16), (larghezza, altezza, colori)
+FINE
 classe_programma=kestrano.exe
 unset WINEPATH  # the installed program finds everything in its folder
 
