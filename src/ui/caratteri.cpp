@@ -35,6 +35,7 @@ QString facciaInstallata(std::string_view famiglia) {
     const QString nome = QString::fromUtf8(famiglia.data(), static_cast<qsizetype>(famiglia.size()));
     if (const auto it = risolte.constFind(nome); it != risolte.constEnd()) return *it;
     const QStringList facce = facceConSostituti(famiglia);
+    for (const QString& f : facce) preparaFaccia(f);
     QStringList installate = QFontDatabase::families();
     for (QString& f : installate) f = f.section(QStringLiteral(" ["), 0, 0);
     QString scelta = facce.front();

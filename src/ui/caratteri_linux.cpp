@@ -1,6 +1,12 @@
 // MS Sans Serif on a Linux desktop.
 #include "ui/caratteri_piattaforma.h"
 
+#include <fontconfig/fontconfig.h>
+
+#include <QFontDatabase>
+#include <QHash>
+#include <memory>
+
 namespace kestrano::ui {
 
 // MS Sans Serif is a wide bitmap sans made for the screen, whose blank is about a third of its
@@ -10,5 +16,41 @@ namespace kestrano::ui {
 // each blank, would shift every word onto a line.
 const QStringList facceSansSerif{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                                  QStringLiteral("DejaVu Sans")};
+
+// Two packages may hold the same face in two versions under one name (Debian's fonts-liberation,
+// 1.07, beside fonts-liberation2), and the toolkit draws whichever file it lists last, which is
+// not the one the font configuration ranks first: then the program would draw in another face
+// on a machine that merely has one more package. Where a style of the face has more than one
+// file, the one of the highest version is registered again, and so drawn.
+void preparaFaccia(const QString& famiglia) {
+    const QByteArray nome = famiglia.toUtf8();
+    const std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> modello(
+        FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, nome.constData(), nullptr), FcPatternDestroy);
+    const std::unique_ptr<FcObjectSet, decltype(&FcObjectSetDestroy)> campi(
+        FcObjectSetBuild(FC_FILE, FC_STYLE, FC_FONTVERSION, nullptr), FcObjectSetDestroy);
+    const std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> file(
+        FcFontList(nullptr, modello.get(), campi.get()), FcFontSetDestroy);
+    if (!file) return;
+    struct Scelta {
+        int versione = -1;
+        QString file;
+        int quanti = 0;
+    };
+    QHash<QString, Scelta> perStile;
+    for (int i = 0; i < file->nfont; ++i) {
+        FcChar8* percorso = nullptr;
+        FcChar8* stile = nullptr;
+        int versione = 0;
+        if (FcPatternGetString(file->fonts[i], FC_FILE, 0, &percorso) != FcResultMatch ||
+            FcPatternGetString(file->fonts[i], FC_STYLE, 0, &stile) != FcResultMatch)
+            continue;
+        FcPatternGetInteger(file->fonts[i], FC_FONTVERSION, 0, &versione);
+        Scelta& s = perStile[QString::fromUtf8(reinterpret_cast<const char*>(stile))];
+        ++s.quanti;
+        if (versione > s.versione) s = {versione, QString::fromUtf8(reinterpret_cast<const char*>(percorso)), s.quanti};
+    }
+    for (const Scelta& s : std::as_const(perStile))
+        if (s.quanti > 1) QFontDatabase::addApplicationFont(s.file);
+}
 
 }  // namespace kestrano::ui

@@ -8,4 +8,7 @@ namespace kestrano::ui {
 // the program. Where that is missing (Wine), DejaVu Sans, as on Linux.
 const QStringList facceSansSerif{QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans")};
 
+// Windows keeps one file for each face.
+void preparaFaccia(const QString&) {}
+
 }  // namespace kestrano::ui
