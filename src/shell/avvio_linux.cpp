@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 #include <cstdlib>
@@ -87,6 +88,11 @@ void preparaPiattaforma() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+// exit(), unlike quit(), sends no close events: no window's close handling runs.
+void terminaProgramma() {
+    QCoreApplication::exit(0);
 }
 
 void piattaformaPronta() {

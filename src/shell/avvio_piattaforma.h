@@ -9,4 +9,8 @@ namespace kestrano {
 // Once the application object exists: what preparaPiattaforma held back is let go.
 void piattaformaPronta();
 
+// Ends the program at once: on the desktop it leaves the event loop, and main returns; in the
+// browser, where the event loop never returns to main, the page is told that it has ended.
+void terminaProgramma();
+
 }  // namespace kestrano

@@ -1,10 +1,10 @@
 // Lifecycle of the four windows.
 #include "shell/registro_finestre.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 
 #include "quiz/finestra_quiz.h"
+#include "shell/avvio_piattaforma.h"
 #include "shell/finestra_inizio.h"
 #include "shell/finestra_www.h"
 
@@ -12,8 +12,7 @@ namespace kestrano {
 
 RegistroFinestre::RegistroFinestre(Sorgenti& sorgenti, std::function<void()> fine)
     : fine_(std::move(fine)), sorgenti_(sorgenti) {
-    // exit(), unlike quit(), sends no close events: no window's close handling runs.
-    if (!fine_) fine_ = [] { QCoreApplication::exit(0); };
+    if (!fine_) fine_ = terminaProgramma;
 }
 
 RegistroFinestre::~RegistroFinestre() {

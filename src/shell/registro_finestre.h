@@ -31,8 +31,8 @@ static_assert(unaRigaPerValore<Finestra>(tutteLeFinestre, [](Finestra f) { retur
 class RegistroFinestre {
 public:
     // The engines read the clock and the generators of `sorgenti`, which outlives the registry.
-    // `fine` stops the program at once; by default it leaves the event loop without any
-    // window's close handling.
+    // `fine` stops the program at once; by default it ends the program as its platform does
+    // (terminaProgramma), without any window's close handling.
     explicit RegistroFinestre(Sorgenti& sorgenti, std::function<void()> fine = {});
     ~RegistroFinestre();
     RegistroFinestre(const RegistroFinestre&) = delete;
