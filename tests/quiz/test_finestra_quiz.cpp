@@ -100,17 +100,20 @@ private slots:
     void esercizioCliccato_data() {
         QTest::addColumn<int>("finestra");
         QTest::addColumn<QString>("titolo");
-        QTest::newRow("FrmMultipli") << static_cast<int>(Finestra::Multipli)
-                                     << "96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I MULTIPLI";
+        QTest::addColumn<bool>("dito");
+        const QString multipli = QStringLiteral("96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I MULTIPLI");
+        QTest::newRow("FrmMultipli") << static_cast<int>(Finestra::Multipli) << multipli << false;
         QTest::newRow("FrmSottomultipli") << static_cast<int>(Finestra::Sottomultipli)
-                                          << "96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I SOTTOMULTIPLI";
+                                          << "96 DOMANDE PER CONOSCERE LE MISURE DI LUNGHEZZA:  I SOTTOMULTIPLI" << false;
+        QTest::newRow("FrmMultipli a dito") << static_cast<int>(Finestra::Multipli) << multipli << true;
     }
 
-    // A whole drill answered right by clicks, then restarted, reading each question off the
+    // A whole drill answered right by clicks (or taps), then restarted, reading each question off the
     // window; the draws are 1, 1, 2, ... 95: the first question comes twice in a row.
     void esercizioCliccato() {
         QFETCH(int, finestra);
         QFETCH(QString, titolo);
+        QFETCH(bool, dito);
         const auto f = static_cast<Finestra>(finestra);
         Ascolto ascolto;
         SorgentiCopione s;
@@ -133,12 +136,12 @@ private slots:
             QCOMPARE(nomeAccessibile(w, "LblOperazione"), QString::number(turno));
             const char* giusto = pulsanteCon(w, chiave);
             QVERIFY(giusto);
-            clicca(w, giusto);
+            clicca(w, giusto, dito);
             QCOMPARE(testoDi(w, "lblRisultato"), chiave);
             QCOMPARE(situazioneDi(w), Situazione::Scelta);
             QCOMPARE(nomeAccessibile(w, "lblRisultato"), chiave);
             ascolto.svuota();
-            clicca(w, "CmdVerifica");
+            clicca(w, "CmdVerifica", dito);
             QCOMPARE(testoDi(w, "LblEsito"), QStringLiteral("E  s  a  t  t  o"));
             // The outcome is heard as the word, and its arrival is notified.
             QCOMPARE(nomeAccessibile(w, "LblEsito"), QStringLiteral("Esatto"));
@@ -147,7 +150,7 @@ private slots:
             if (turno < 96) {
                 QCOMPARE(situazioneDi(w), Situazione::Verificata);
                 ascolto.svuota();
-                clicca(w, "CmdOperazione");
+                clicca(w, "CmdOperazione", dito);
                 QCOMPARE(situazioneDi(w), Situazione::InAttesa);
                 QVERIFY(ascolto.quanti(w, "LblOperazione", QAccessible::NameChanged) >= 1);
                 QVERIFY(ascolto.quanti(w, "LblEsito", QAccessible::NameChanged) >= 1);

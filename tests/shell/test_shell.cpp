@@ -220,6 +220,7 @@ private slots:
         QTest::newRow("sinistro") << static_cast<int>(Qt::LeftButton);
         QTest::newRow("destro") << static_cast<int>(Qt::RightButton);
         QTest::newRow("centrale") << static_cast<int>(Qt::MiddleButton);
+        QTest::newRow("dito") << static_cast<int>(Qt::NoButton);  // held by a finger
     }
 
     void infoConOgniPulsanteDelMouse() {
@@ -228,17 +229,19 @@ private slots:
         Programma p;
         QVERIFY(p.apri(Finestra::InizioMultpli));
         auto* info = pulsanteDi(p.inizio(), "Command7");
+        const auto premi = [&] { tasto == Qt::NoButton ? premiDito(info) : QTest::mousePress(info, tasto); };
+        const auto rilascia = [&] { tasto == Qt::NoButton ? alzaDito(info) : QTest::mouseRelease(info, tasto); };
         for (int volta = 0; volta < 2; ++volta) {
-            QTest::mousePress(info, tasto);
+            premi();
             QVERIFY(p.registro.caricata(Finestra::WWW));
             QVERIFY(p.f(Finestra::WWW)->isVisible());
             QCOMPARE(quante("FrmWWW"), 1);
-            QTest::mouseRelease(info, tasto);
+            rilascia();
             QVERIFY(!p.registro.caricata(Finestra::WWW));
             QCOMPARE(quante("FrmWWW"), 0);
         }
         // A release with the window not loaded does nothing.
-        QTest::mouseRelease(info, tasto);
+        rilascia();
         QCOMPARE(p.fine, 0);
     }
 

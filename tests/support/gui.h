@@ -24,12 +24,26 @@ inline ui::PulsanteClassico* pulsanteDi(const QWidget* finestra, const char* nom
     return finestra->findChild<ui::PulsanteClassico*>(QString::fromLatin1(nome));
 }
 
-// A left click in the middle of the button, as the pupil gives it. A button that is not
-// there is a fault of the test itself: it stops the whole run, naming the button.
-inline void clicca(const QWidget* finestra, const char* nome) {
+// A finger on a touch screen, held in the middle of the widget, and lifted.
+inline QPointingDevice* schermoTattile() {
+    static QPointingDevice* schermo = QTest::createTouchDevice();
+    return schermo;
+}
+inline void premiDito(QWidget* w) {
+    QTest::touchEvent(w->window(), schermoTattile()).press(0, w->mapTo(w->window(), w->rect().center()), w->window());
+}
+inline void alzaDito(QWidget* w) {
+    QTest::touchEvent(w->window(), schermoTattile()).release(0, w->mapTo(w->window(), w->rect().center()), w->window());
+}
+
+// A left click in the middle of the button, as the pupil gives it, or a tap of a finger. A
+// button that is not there is a fault of the test itself: it stops the whole run, naming it.
+inline void clicca(const QWidget* finestra, const char* nome, bool dito = false) {
     auto* b = pulsanteDi(finestra, nome);
     if (!b) qFatal("no button %s in %s", nome, qPrintable(finestra->objectName()));
-    QTest::mouseClick(b, Qt::LeftButton);
+    if (!dito) return QTest::mouseClick(b, Qt::LeftButton);
+    premiDito(b);
+    alzaDito(b);
 }
 
 inline bool mostrato(const QWidget* finestra, const char* nome) {
