@@ -23,3 +23,16 @@ endforeach()
 qt_add_resources(kestrano facce PREFIX /facce BASE ${CMAKE_CURRENT_BINARY_DIR}/facce FILES ${facce_ridotte})
 
 configure_file(packaging/web/index.html.in index.html @ONLY)
+
+# The start-up benchmark's programs (bench/web.py), built as the program is: kestrano up to its
+# start window's first frame, and a bare window with the same texts in the same faces.
+add_executable(avvio_kestrano bench/avvio_kestrano.cpp)
+target_link_libraries(avvio_kestrano PRIVATE kestrano_finestre)
+add_executable(avvio_base_testi bench/avvio_base_testi.cpp)
+target_link_libraries(avvio_base_testi PRIVATE Qt6::Widgets)
+foreach(banco avvio_kestrano avvio_base_testi)
+  set_target_properties(${banco} PROPERTIES QT_WASM_INITIAL_MEMORY 32MB)
+  target_link_options(${banco} PRIVATE "SHELL:-s DYNAMIC_EXECUTION=0")
+  qt_add_resources(${banco} facce_${banco} PREFIX /facce BASE ${CMAKE_CURRENT_BINARY_DIR}/facce FILES ${facce_ridotte})
+  qt_finalize_target(${banco})
+endforeach()

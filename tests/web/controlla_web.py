@@ -177,9 +177,22 @@ if not js("return !document.getElementById('ancora').hidden"):
     fallisci("no button to start kestrano again")
 print(f"web: {len(set(richieste))} files requested from 127.0.0.1: {sorted(set(richieste))}")
 
+# A small screen at a device pixel ratio of 2: the whole start window scaled down to fit, drawn
+# at the device's pixels.
+d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": 800, "height": 600, "deviceScaleFactor": 2, "mobile": False})
+d.get(indirizzo)
+entro("the start window on a small screen", lambda: rettangolo("Esci"))
+finestra = js("""const w = document.getElementById('qt-shadow-container').shadowRoot.querySelector('.qt-window')
+                   .getBoundingClientRect(); return [w.left, w.top, w.right, w.bottom];""")
+if finestra[0] < 0 or finestra[1] < 0 or finestra[2] > 800 or finestra[3] > 600:
+    fallisci(f"the start window {finestra} is not whole on an 800 x 600 screen")
+if pixel("web-inizio-800x600@2x.png").size != (1600, 1200):
+    fallisci("the screenshot at a device pixel ratio of 2 is not 1600 x 1200")
+d.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
 # The single file, from file://.
 d.get(un_file.as_uri())
 entro("the start window from file://", lambda: rettangolo("Esci"), 120)
 pixel("web-un-file.png")
 d.quit()
-print("web checks: 9 passed, 0 failed")
+print("web checks: 10 passed, 0 failed")
