@@ -29,23 +29,17 @@ threading.Thread(target=server.serve_forever, daemon=True).start()
 indirizzo = f"http://127.0.0.1:{server.server_port}/"
 
 
-def browser():
-    o = webdriver.ChromeOptions()
-    o.binary_location = "/usr/bin/chromium"
-    for a in ("--headless=new", "--no-sandbox", "--no-first-run", "--disable-background-networking",
-              "--disable-component-update", "--disable-sync", "--disable-quic", "--window-size=1280,900",
-              "--force-renderer-accessibility", "--enable-unsafe-swiftshader"):
-        o.add_argument(a)
-    o.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-    return webdriver.Chrome(options=o, service=Service("/usr/bin/chromedriver"))
-
-
-d = browser()
-console = []
+o = webdriver.ChromeOptions()
+o.binary_location = "/usr/bin/chromium"
+for a in ("--headless=new", "--no-sandbox", "--no-first-run", "--disable-background-networking",
+          "--disable-component-update", "--disable-sync", "--disable-quic", "--window-size=1280,900"):
+    o.add_argument(a)
+o.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
+d = webdriver.Chrome(options=o, service=Service("/usr/bin/chromedriver"))
 
 
 def fallisci(cosa):
-    console.extend(str(r.get("message")) for r in d.get_log("browser"))
+    console = [str(r.get("message")) for r in d.get_log("browser")]
     print(f"web check FAILED: {cosa}\nrequests: {richieste}\nconsole:\n" + "\n".join(console[-40:]))
     d.save_screenshot(str(foto / "fallita.png"))
     d.quit()
@@ -74,18 +68,15 @@ def rettangolo(nome, tag="button"):
                  return [r.left + r.width / 2, r.top + r.height / 2];""", nome, tag)
 
 
-def dito(nome):  # a finger held on a control; returns the lift
+def dito(nome, alza=True):  # a finger on a control, lifted at once or by the function returned
     x, y = entro(f'"{nome}" in the mirror', lambda: rettangolo(nome))
     d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
-    return lambda: d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+    via = lambda: d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+    return via() if alza else via
 
 
-def tocca(nome):
-    dito(nome)()
-
-
-def clicca(nome):
-    x, y = entro(f'"{nome}" in the mirror', lambda: rettangolo(nome))
+def clicca(nome=None, punto=None):
+    x, y = punto or entro(f'"{nome}" in the mirror', lambda: rettangolo(nome))
     for tipo in ("mousePressed", "mouseReleased"):
         d.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": tipo, "x": x, "y": y, "button": "left", "clickCount": 1})
 
@@ -100,8 +91,7 @@ def quota(img, colore, riquadro):  # share of the box's pixels of that colour
     return sum(1 for p in parte.getdata() if p == colore) / (parte.width * parte.height)
 
 
-def annunci():
-    return js("return window.__annunci || []")
+annunci = lambda: js("return window.__annunci || []")
 
 
 # Every text that reaches the live regions, in order, as a screen reader gets it.
@@ -132,7 +122,7 @@ for atteso in (("button", "IL METRO E I SUOI MULTIPLI"), ("button", "Esci"), ("b
 # "Info" held by a finger: the info window at the top centre until the finger lifts.
 larghezza = js("return window.innerWidth")
 riquadro = (larghezza // 2 - 100, 40, larghezza // 2 + 100, 60)
-alza = dito("Info")
+alza = dito("Info", alza=False)
 entro("the info window while Info is held", lambda: quota(pixel("web-info.png"), (192, 255, 255), riquadro) > 0.5)
 alza()
 entro("the info window gone at the lift", lambda: quota(pixel("web-info-via.png"), (192, 255, 255), riquadro) < 0.05)
@@ -140,9 +130,9 @@ entro("the info window gone at the lift", lambda: quota(pixel("web-info-via.png"
 # The multiples quiz by a click; an answer and "Verifica" by touch; each step announced.
 clicca("IL METRO E I SUOI MULTIPLI")
 entro("the question announced", lambda: any(re.match(r"Domanda \d+\. ", a) for a in annunci()))
-tocca("10")
+dito("10")
 entro("the answer announced", lambda: any(a.startswith("10.") for a in annunci()))
-tocca("Verifica")
+dito("Verifica")
 entro("the outcome announced",
       lambda: any(re.search(r"\. Tempo parziale .+\. Tempo totale .+\.$", a) for a in annunci()))
 pixel("web-verificata.png")
@@ -161,14 +151,12 @@ if memoria != ["", 0, 0, 0, 0, 0]:
     fallisci(f"stored in the browser (cookie, local, session, IndexedDB, caches, workers): {memoria}")
 
 # The frame's close button closes the quiz; "E S C I" ends the program, and the page says so.
-x, y = js("""const radice = document.getElementById('qt-shadow-container').shadowRoot;
+clicca(punto=js("""const radice = document.getElementById('qt-shadow-container').shadowRoot;
   const w = [...radice.querySelectorAll('.qt-window')].find(
       w => [...w.querySelectorAll('button')].some(b => b.textContent === 'Verifica'));
   const r = [...w.querySelectorAll('.image-button')].filter(b => b.getBoundingClientRect().width).pop()
       .getBoundingClientRect();
-  return [r.left + r.width / 2, r.top + r.height / 2];""")
-for tipo in ("mousePressed", "mouseReleased"):
-    d.execute_cdp_cmd("Input.dispatchMouseEvent", {"type": tipo, "x": x, "y": y, "button": "left", "clickCount": 1})
+  return [r.left + r.width / 2, r.top + r.height / 2];"""))
 entro("the quiz closed", lambda: not rettangolo("Verifica"))
 clicca("Esci")
 entro("the ending page", lambda: js("return document.getElementById('messaggio').textContent") == "kestrano è terminato.")
