@@ -18,8 +18,8 @@ installa_mancanti() {
 pacchetti_programma=(g++ cmake ninja-build qt6-base-dev libgl-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core)
 # What the tests need on top: Qt's private headers (to switch accessibility on), faces that
 # stand in for Arial and Times New Roman where Liberation is missing, the older Liberation 1.07
-# beside Liberation 2 (as a browser's packages bring it: the program must draw the same), a real X server, a way
-# to click in it, a session bus with the AT-SPI stack and its Python client, a fake clock with
+# beside Liberation 2 (as a browser's packages bring it: the program must draw the same), a
+# real X server, a way to click in it, a session bus with the AT-SPI stack and its Python client, a fake clock with
 # the time zones, a tracer, readelf, the tools of the packaging check, and the screen reader
 # Orca with its speech (speech-dispatcher, espeak-ng) and a braille display driver (brltty), a window manager to activate windows, and
 # GNOME's compositor with XWayland and Qt's Wayland platform, as a GNOME session on Wayland has them.
