@@ -5,6 +5,8 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace kestrano::ui {
@@ -20,37 +22,38 @@ const QStringList facceSansSerif{QStringLiteral("MS Sans Serif"), QStringLiteral
 // Two packages may hold the same face in two versions under one name (Debian's fonts-liberation,
 // 1.07, beside fonts-liberation2), and the toolkit draws whichever file it lists last, which is
 // not the one the font configuration ranks first: then the program would draw in another face
-// on a machine that merely has one more package. Where a style of the face has more than one
-// file, the one of the highest version is registered again, and so drawn.
+// on a machine that merely has one more package. Where a style of the face has files of one
+// format in different versions, the newest is registered again, and so drawn; files of equal
+// versions, or of other formats (a Type 1 copy beside an OpenType one), are left as they are.
 void preparaFaccia(const QString& famiglia) {
     const QByteArray nome = famiglia.toUtf8();
     const std::unique_ptr<FcPattern, decltype(&FcPatternDestroy)> modello(
         FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, nome.constData(), nullptr), FcPatternDestroy);
     const std::unique_ptr<FcObjectSet, decltype(&FcObjectSetDestroy)> campi(
-        FcObjectSetBuild(FC_FILE, FC_STYLE, FC_FONTVERSION, nullptr), FcObjectSetDestroy);
+        FcObjectSetBuild(FC_FILE, FC_STYLE, FC_FONTFORMAT, FC_FONTVERSION, nullptr), FcObjectSetDestroy);
     const std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> file(
         FcFontList(nullptr, modello.get(), campi.get()), FcFontSetDestroy);
     if (!file) return;
-    struct Scelta {
-        int versione = -1;
-        QString file;
-        int quanti = 0;
+    struct Versioni {
+        int minima = std::numeric_limits<int>::max(), massima = -1;
+        QString piuNuova;
     };
-    QHash<QString, Scelta> perStile;
+    QHash<QString, Versioni> perStileEFormato;
     for (int i = 0; i < file->nfont; ++i) {
-        FcChar8* percorso = nullptr;
-        FcChar8* stile = nullptr;
+        FcChar8 *percorso = nullptr, *stile = nullptr, *formato = nullptr;
         int versione = 0;
         if (FcPatternGetString(file->fonts[i], FC_FILE, 0, &percorso) != FcResultMatch ||
             FcPatternGetString(file->fonts[i], FC_STYLE, 0, &stile) != FcResultMatch)
             continue;
+        FcPatternGetString(file->fonts[i], FC_FONTFORMAT, 0, &formato);
         FcPatternGetInteger(file->fonts[i], FC_FONTVERSION, 0, &versione);
-        Scelta& s = perStile[QString::fromUtf8(reinterpret_cast<const char*>(stile))];
-        ++s.quanti;
-        if (versione > s.versione) s = {versione, QString::fromUtf8(reinterpret_cast<const char*>(percorso)), s.quanti};
+        const auto testo = [](const FcChar8* t) { return QString::fromUtf8(t ? reinterpret_cast<const char*>(t) : ""); };
+        Versioni& v = perStileEFormato[testo(stile) + QLatin1Char('|') + testo(formato)];
+        v.minima = std::min(v.minima, versione);
+        if (versione > v.massima) v = {v.minima, versione, testo(percorso)};
     }
-    for (const Scelta& s : std::as_const(perStile))
-        if (s.quanti > 1) QFontDatabase::addApplicationFont(s.file);
+    for (const Versioni& v : std::as_const(perStileEFormato))
+        if (v.massima > v.minima) QFontDatabase::addApplicationFont(v.piuNuova);
 }
 
 }  // namespace kestrano::ui
