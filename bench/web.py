@@ -54,6 +54,7 @@ for _ in range(giri + 1):
         while (t := d.execute_script("return window.primo")) is None and time.monotonic() < fine:
             time.sleep(0.01)
         if t is None:
+            d.quit()
             sys.exit(f"web benchmark: {p} drew no window in 60 s")
         tempi[p].append(t)
 d.quit()
